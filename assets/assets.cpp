@@ -1,0 +1,9 @@
+#include "assets.h"
+
+namespace mepo {
+
+QImage tileSheet() { return QImage(QStringLiteral(":/tiles.jpg")).convertToFormat(QImage::Format_RGB32); }
+
+QIcon gameIcon() { return QIcon(QStringLiteral(":/icon.ico")); }
+
+}  // namespace mepo

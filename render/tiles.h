@@ -1,0 +1,31 @@
+// Tiles come from the tile sheet: 340 x 204 pixels, 10 x 6 squares of 34 x 34.
+#pragma once
+
+#include <QImage>
+
+#include "canvas.h"
+#include "game/state.h"
+
+namespace mepo {
+
+inline constexpr int kSheetCols = 10;
+inline constexpr int kSheetRows = 6;
+
+// The sheet square that shows a tile code. Codes 1..59 have their own
+// square (units digit the sheet column, tens digit the row); higher codes,
+// dealt from level 5 or 6 on, wrap round to 1 + (code - 1) mod 59, which
+// keeps the up to 24 consecutive codes of any one level apart.
+int pictureOf(int code);
+
+// Sheet pixel of the top-left corner of a picture's square.
+inline int sheetX(int picture) { return (picture % kSheetCols) * 34; }
+inline int sheetY(int picture) { return (picture / kSheetCols) * 34; }
+
+// Copies the square of the code onto the board at cell (col, row).
+void drawTile(Canvas& board, const QImage& sheet, int col, int row, int code);
+
+// Draws every tile of the play area, rows outer and columns inner. Ring
+// cells and cells beyond keep what they show.
+void drawBoard(Canvas& board, const QImage& sheet, const GameState& s);
+
+}  // namespace mepo

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "game/level.h"
+#include "game/match.h"
+#include "game/selection.h"
+#include "test_helpers.h"
+
+namespace mepo {
+
+namespace {
+
+// Presses and releases on one cell, as a click.
+Release click(GameState& s, int col, int row) {
+    pressCell(s, col, row);
+    return releaseCell(s, col, row);
+}
+
+}  // namespace
+
+TEST(Selection, PressStoresTheCellEveryTimeAndFramesOnlyTiles) {
+    GameState s;
+    test::place(s, {{1, 1}});
+    EXPECT_TRUE(pressCell(s, 1, 1));
+    EXPECT_FALSE(pressCell(s, 0, 0));  // ring
+    EXPECT_EQ(s.clickCol, 0);
+    EXPECT_FALSE(pressCell(s, 2, 2));  // empty play cell
+    EXPECT_EQ(s.clickCol, 2);
+    EXPECT_FALSE(pressCell(s, 30, 3));  // beyond the board
+    EXPECT_EQ(s.clickCol, 30);
+    EXPECT_EQ(s.clickRow, 3);
+}
+
+TEST(Selection, BeforeTheFirstDealNothingIsSelected) {
+    GameState s;
+    EXPECT_EQ(click(s, 3, 3), Release::Nothing);
+    EXPECT_EQ(s.picked, kFalse);
+}
+
+TEST(Selection, ReleasesThatChangeNothing) {
+    GameState s;
+    test::place(s, {{2, 2}, {5, 5}});
+    ASSERT_EQ(click(s, 2, 2), Release::Selected);
+    // On an empty cell, on the ring, outside the picture.
+    for (Cell c : {Cell{3, 3}, Cell{0, 2}, Cell{13, 2}, Cell{40, 40}}) {
+        pressCell(s, c.col, c.row);
+        EXPECT_EQ(releaseCell(s, c.col, c.row), Release::Nothing);
+    }
+    // Pressed on one tile, released on another: only the frame comes back.
+    pressCell(s, 5, 5);
+    EXPECT_EQ(releaseCell(s, 2, 2), Release::RestoreFrame);
+    EXPECT_EQ(s.picked, kTrue);
+    EXPECT_EQ(s.pick(1, 1), 2);
+}
+
+TEST(Selection, FrameComesBackOnTilesOfTheOuterRowsAndColumnsToo) {
+    GameState s;
+    test::place(s, {{1, 1}, {12, 10}, {1, 5}, {6, 10}, {4, 4}});
+    for (Cell pressed : {Cell{1, 1}, Cell{12, 10}, Cell{1, 5}, Cell{6, 10}}) {
+        pressCell(s, pressed.col, pressed.row);
+        EXPECT_EQ(releaseCell(s, 4, 4), Release::RestoreFrame) << pressed.col << "," << pressed.row;
+    }
+    // Pressed on an empty cell: there is no frame to restore.
+    pressCell(s, 3, 3);
+    EXPECT_EQ(releaseCell(s, 4, 4), Release::Nothing);
+}
+
+TEST(Selection, SecondPickDecidesThePair) {
+    GameState s;
+    test::place(s, {{2, 2}, {3, 2}}, 5);
+    test::place(s, {{6, 6}}, 8);
+
+    // The same tile twice.
+    EXPECT_EQ(click(s, 2, 2), Release::Selected);
+    EXPECT_EQ(click(s, 2, 2), Release::Failed);
+    EXPECT_EQ(s.picked, kFalse);
+
+    // Another picture: the pair fails and the second tile is not kept.
+    EXPECT_EQ(click(s, 2, 2), Release::Selected);
+    EXPECT_EQ(click(s, 6, 6), Release::Failed);
+    EXPECT_EQ(s.picked, kFalse);
+    EXPECT_EQ(click(s, 3, 2), Release::Selected);
+    EXPECT_EQ(s.pick(1, 1), 3);
+
+    // Neighbours link; both cells are empty at once.
+    EXPECT_EQ(click(s, 2, 2), Release::Linked);
+    EXPECT_EQ(s.board(2, 2), 0);
+    EXPECT_EQ(s.board(3, 2), 0);
+    ASSERT_EQ(s.pending.size(), 1u);
+    EXPECT_EQ(linkScore(s.pending[0].points), 20);
+    // A click on a removed tile does nothing.
+    EXPECT_EQ(click(s, 2, 2), Release::Nothing);
+}
+
+TEST(Selection, AFailedPairChangesNeitherBoardNorScoreNorClock) {
+    GameState s;
+    test::fillPlayArea(s, 9);
+    test::place(s, {{3, 3}, {8, 7}}, 4);
+    s.timeLeft = 77;
+    s.score = 120;
+    const auto before = s.cells;
+    click(s, 3, 3);
+    EXPECT_EQ(click(s, 8, 7), Release::Failed);
+    EXPECT_EQ(s.cells, before);
+    EXPECT_EQ(s.score, 120);
+    EXPECT_EQ(s.timeLeft, 77);
+    EXPECT_TRUE(s.pending.empty());
+}
+
+TEST(Selection, QxIsPassedToTheSearch) {
+    GameState s;
+    test::place(s, {{4, 2}, {4, 6}}, 5);
+    test::place(s, {{4, 4}}, 9);
+    int raised = 0;
+    pressCell(s, 4, 2);
+    releaseCell(s, 4, 2);
+    pressCell(s, 4, 6);
+    EXPECT_EQ(releaseCell(s, 4, 6, [&] { ++raised; }), Release::Linked);
+    EXPECT_EQ(raised, 1);
+}
+
+TEST(Scoring, TenForEveryCellTurnsCountingTwice) {
+    // Side by side.
+    EXPECT_EQ(linkScore({{2, 2}, {3, 2}}), 20);
+    // Straight with three empty cells between.
+    EXPECT_EQ(linkScore({{2, 2}, {6, 2}}), 50);
+    // One turn through five cells.
+    EXPECT_EQ(linkScore({{1, 1}, {1, 3}, {3, 3}}), 60);
+    // Two turns round the outside through five cells.
+    EXPECT_EQ(linkScore({{1, 3}, {0, 3}, {0, 5}, {1, 5}}), 70);
+    // A turn is worth ten more than the same cells straight.
+    EXPECT_EQ(linkScore({{1, 1}, {1, 3}, {3, 3}}) - linkScore({{1, 1}, {5, 1}}), 10);
+    EXPECT_EQ(visitedCells({{1, 1}, {1, 3}, {3, 3}}),
+              (std::vector<Cell>{{1, 1}, {1, 2}, {1, 3}, {1, 3}, {2, 3}, {3, 3}}));
+}
+
+TEST(Scoring, EveryPendingLinkIsErasedAndScoredInOrder) {
+    GameState s;
+    s.score = 30;
+    s.pending.push_back({{{2, 2}, {3, 2}}, true});
+    s.pending.push_back({{{5, 1}, {5, 0}, {7, 0}, {7, 1}}, true});
+    std::vector<Cell> erased;
+    EXPECT_EQ(scorePendingLinks(s, [&](Cell c) { erased.push_back(c); }), 2 + 7);
+    EXPECT_EQ(s.score, 30 + 20 + 70);
+    EXPECT_EQ(erased, (std::vector<Cell>{{2, 2}, {3, 2}, {5, 1}, {5, 0}, {5, 0}, {6, 0}, {7, 0}, {7, 0}, {7, 1}}));
+    EXPECT_TRUE(s.pending.empty());
+    // A second tick has nothing left to do.
+    EXPECT_EQ(scorePendingLinks(s, [&](Cell) { ADD_FAILURE(); }), 0);
+}
+
+TEST(Scoring, ALinkCoveredByANewDealScoresWithoutPainting) {
+    GameState s;
+    s.pending.push_back({{{2, 2}, {3, 2}}, true});
+    forgetPendingPaint(s);
+    s.pending.push_back({{{4, 4}, {4, 5}}, true});
+    std::vector<Cell> erased;
+    scorePendingLinks(s, [&](Cell c) { erased.push_back(c); });
+    EXPECT_EQ(s.score, 40);
+    EXPECT_EQ(erased, (std::vector<Cell>{{4, 4}, {4, 5}}));
+}
+
+TEST(Level, WonWhenThePlayAreaAloneIsEmpty) {
+    GameState s;
+    EXPECT_TRUE(playAreaEmpty(s));
+    s.board(12, 10) = 3;
+    EXPECT_FALSE(playAreaEmpty(s));
+    s.board(12, 10) = 0;
+    // Ring cells and tiles left beyond a smaller board do not count.
+    s.board(0, 4) = 3;
+    s.board(13, 5) = 3;
+    s.board(20, 12) = 3;
+    EXPECT_TRUE(playAreaEmpty(s));
+}
+
+}  // namespace mepo

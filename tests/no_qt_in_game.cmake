@@ -1,0 +1,10 @@
+# Fails when any file of the rules folder includes a Qt header.
+file(GLOB_RECURSE files ${DIR}/*.h ${DIR}/*.cpp)
+foreach(f ${files})
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+  if(hits)
+    message(FATAL_ERROR "${f} includes Qt: ${hits}")
+  endif()
+endforeach()
+list(LENGTH files n)
+message(STATUS "${n} files of the rules checked, none includes Qt")

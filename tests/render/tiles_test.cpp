@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "assets/assets.h"
+#include "render/geometry.h"
+#include "render/tiles.h"
+
+namespace mepo {
+
+namespace {
+// A sheet whose every square is filled with its own index, so a copy tells
+// where it came from.
+QImage numberedSheet() {
+    QImage sheet(340, 204, QImage::Format_RGB32);
+    for (int p = 0; p < 60; ++p)
+        for (int y = 0; y < 34; ++y)
+            for (int x = 0; x < 34; ++x)
+                sheet.setPixel(sheetX(p) + x, sheetY(p) + y, qRgb(p, x, y));
+    return sheet;
+}
+}  // namespace
+
+TEST(Tiles, SheetSquaresOfCodes) {
+    EXPECT_EQ(sheetX(pictureOf(10)), 0);
+    EXPECT_EQ(sheetY(pictureOf(10)), 34);
+    EXPECT_EQ(sheetX(pictureOf(9)), 306);
+    EXPECT_EQ(sheetY(pictureOf(9)), 0);
+    EXPECT_EQ(sheetX(pictureOf(59)), 306);
+    EXPECT_EQ(sheetY(pictureOf(59)), 170);
+    for (int code = 1; code <= 59; ++code) EXPECT_EQ(pictureOf(code), code);
+    EXPECT_EQ(pictureOf(60), 1);
+    EXPECT_EQ(pictureOf(118), 59);
+    EXPECT_EQ(pictureOf(119), 1);
+}
+
+TEST(Tiles, ACopyPutsExactlyTheSquareAtTheCell) {
+    const QImage sheet = numberedSheet();
+    const QRgb back = qRgb(1, 2, 3);
+    Canvas board(kGridWidthPx, kGridHeightPx, kTwipsPerPixel, back);
+    drawTile(board, sheet, 24, 14, 59);
+    for (int y = 0; y < 34; ++y)
+        for (int x = 0; x < 34; ++x) ASSERT_EQ(board.pixel(24 * 34 + x, 14 * 34 + y), qRgb(59, x, y));
+    EXPECT_EQ(board.pixel(24 * 34 - 1, 14 * 34), back);
+    EXPECT_EQ(board.pixel(25 * 34, 14 * 34), back);
+    EXPECT_EQ(board.pixel(24 * 34, 15 * 34), back);
+}
+
+TEST(Tiles, DrawBoardDrawsThePlayAreaOnly) {
+    const QImage sheet = numberedSheet();
+    const QRgb back = qRgb(1, 2, 3);
+    Canvas board(kGridWidthPx, kGridHeightPx, kTwipsPerPixel, back);
+    GameState s;
+    for (int c = 1; c <= s.cols; ++c)
+        for (int r = 1; r <= s.rows; ++r) s.board(c, r) = static_cast<int16_t>(c);
+    s.board(0, 0) = 7;  // a stale ring tile is never drawn
+    drawBoard(board, sheet, s);
+    EXPECT_EQ(qRed(board.pixel(34 + 5, 34 + 5)), 1);
+    EXPECT_EQ(qRed(board.pixel(12 * 34 + 5, 10 * 34 + 5)), 12);
+    EXPECT_EQ(board.pixel(5, 5), back);
+    EXPECT_EQ(board.pixel(13 * 34 + 5, 34 + 5), back);
+}
+
+TEST(Tiles, NoTwoCodesOfADealShareAPicture) {
+    for (int cols : {12, 17, 24}) {
+        for (int level = 1; level <= 1000; ++level) {
+            std::set<int> pictures;
+            for (int kind = 1; kind <= cols; ++kind) {
+                const int p = pictureOf((level - 1) * 10 + kind);
+                ASSERT_GE(p, 1);
+                ASSERT_LE(p, 59);
+                pictures.insert(p);
+            }
+            ASSERT_EQ(pictures.size(), static_cast<size_t>(cols)) << "level " << level << ", " << cols << " columns";
+        }
+    }
+}
+
+TEST(Tiles, TheShippedSheetHasItsLayout) {
+    const QImage sheet = tileSheet();
+    ASSERT_EQ(sheet.size(), QSize(340, 204));
+    // Every square: grey background in a corner inside the bevel, the
+    // lighter bevel along the top and left, the darker one along the right
+    // and bottom (averaged along each edge: the sheet is a JPEG).
+    auto grey = [](QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3.0; };
+    auto edge = [&](int x0, int y0, int dx, int dy) {
+        double sum = 0;
+        for (int i = 2; i < 32; ++i) sum += grey(sheet.pixel(x0 + dx * i, y0 + dy * i));
+        return sum / 30;
+    };
+    std::set<QByteArray> distinct;
+    for (int p = 0; p < 60; ++p) {
+        const int x = sheetX(p), y = sheetY(p);
+        EXPECT_NEAR(grey(sheet.pixel(x + 2, y + 2)), 192, 8) << p;
+        EXPECT_NEAR(edge(x, y, 1, 0), 199, 5) << p;
+        EXPECT_NEAR(edge(x, y, 0, 1), 199, 5) << p;
+        EXPECT_NEAR(edge(x + 33, y, 0, 1), 140, 5) << p;
+        EXPECT_NEAR(edge(x, y + 33, 1, 0), 140, 5) << p;
+        const QImage square = sheet.copy(x, y, 34, 34);
+        distinct.insert(QByteArray(reinterpret_cast<const char*>(square.constBits()), square.sizeInBytes()));
+    }
+    EXPECT_EQ(distinct.size(), 60u);
+}
+
+}  // namespace mepo

@@ -1,0 +1,34 @@
+// Reads and closes every message box that opens while it lives, as a
+// player would by pressing OK, and keeps what each showed.
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+namespace mepo::test {
+
+struct SeenBox {
+    QString title;
+    QString text;
+    int buttons = 0;
+    bool hasIcon = false;
+    QString okText;
+};
+
+class ModalCloser {
+public:
+    ModalCloser();
+    const std::vector<SeenBox>& seen() const { return seen_; }
+    void clear() { seen_.clear(); }
+    // Runs while a box is open, just before it is closed.
+    std::function<void()> whileOpen;
+
+private:
+    void poll();
+    QTimer timer_;
+    std::vector<SeenBox> seen_;
+};
+
+}  // namespace mepo::test

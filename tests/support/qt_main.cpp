@@ -1,0 +1,15 @@
+// Test main for the folders that draw or show windows: one QApplication on
+// the offscreen platform for the whole run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/toolkit/fonts.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    mepo::installChineseFontFallbacks();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,189 @@
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMenuBar>
+
+#include "support/form_fixture.h"
+#include "ui/toolkit/message_box.h"
+
+namespace mepo {
+
+using test::FormTest;
+
+TEST_F(FormTest, WindowOpensWithItsDesignLayout) {
+    EXPECT_EQ(form->windowTitle(), QString("Mepo(Tazu造型版)"));
+    EXPECT_EQ(form->clientWidth(), 7485);
+    EXPECT_EQ(form->clientHeight(), 7110);
+    EXPECT_EQ(form->st.designW, 7485);
+    EXPECT_EQ(form->st.designH, 7110);
+
+    struct Want {
+        WidgetControl* control;
+        double left, top, width, height;
+    };
+    for (Want w : {Want{form->Picture3, 120, 480, 7215, 255}, Want{form->Picture1, 120, 840, 7215, 6120},
+                   Want{form->Picture2, 960, 1080, 5145, 3105}}) {
+        EXPECT_EQ(w.control->left(), w.left) << w.control->name();
+        EXPECT_EQ(w.control->top(), w.top) << w.control->name();
+        EXPECT_EQ(w.control->width(), w.width) << w.control->name();
+        EXPECT_EQ(w.control->height(), w.height) << w.control->name();
+    }
+    EXPECT_EQ(form->Picture1->geometry(), QRect(8, 56, 481, 408));
+    EXPECT_EQ(form->Picture2->parentWidget(), form->Picture1);
+    EXPECT_TRUE(form->Picture2->isHidden());
+    EXPECT_FALSE(form->Timer1.enabled());
+    EXPECT_FALSE(form->Timer2.enabled());
+    EXPECT_EQ(form->Timer1.interval(), 1000);
+    EXPECT_EQ(form->Timer2.interval(), 300);
+
+    EXPECT_EQ(form->Label3->caption(), "得分:0");
+    EXPECT_EQ(form->Label2->caption(), "剩余时间:180秒");
+    EXPECT_EQ(form->Label1->caption(), "现在是第0关");
+    EXPECT_EQ(form->Label3->left(), 120);
+    EXPECT_EQ(form->Label2->left(), 5760);
+    EXPECT_EQ(form->Label1->left(), 2880);
+    EXPECT_EQ(form->Label1->top(), 0);
+}
+
+TEST_F(FormTest, LabelsAskForTheirFontsAndShowChineseGlyphs) {
+    for (Label* l : {form->Label3, form->Label2}) {
+        EXPECT_EQ(l->font().family(), QString("宋体"));
+        EXPECT_DOUBLE_EQ(l->font().pointSizeF(), 10.5);
+        EXPECT_EQ(l->font().weight(), QFont::Bold);
+    }
+    EXPECT_EQ(form->Label1->font().family(), QString("幼圆"));
+    EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 15.75);
+    EXPECT_EQ(form->Label1->font().weight(), QFont::Normal);
+    for (Label* l : {form->Label3, form->Label2, form->Label1}) {
+        const QFontMetrics m(l->font());
+        for (QChar c : l->text()) EXPECT_TRUE(m.inFont(c)) << l->name() << " lacks a glyph";
+    }
+}
+
+TEST_F(FormTest, LabelsSizeToTheirCaptionAndGrowToTheRight) {
+    const double left = form->Label3->left();
+    const double width = form->Label3->width();
+    form->Label3->setCaption("分数:1234567");
+    EXPECT_EQ(form->Label3->left(), left);
+    EXPECT_GT(form->Label3->width(), width);
+    EXPECT_EQ(form->Label3->x(), 8);
+    EXPECT_EQ(form->Label3->width(), form->Label3->QLabel::width() * 15.0);
+}
+
+TEST_F(FormTest, MenuTreeWithCaptionsStatesAndIndexes) {
+    const QList<QAction*> top = form->menuBar()->actions();
+    ASSERT_EQ(top.size(), 3);
+    EXPECT_EQ(top[0]->text(), QString("游戏"));
+    EXPECT_EQ(top[1]->text(), QString("设置"));
+    EXPECT_EQ(top[2]->text(), QString("帮助"));
+
+    auto captions = [](QMenu* m) {
+        QStringList out;
+        for (QAction* a : m->actions()) out << (a->isSeparator() ? QString("-") : a->text());
+        return out;
+    };
+    EXPECT_EQ(captions(form->game.menu()),
+              (QStringList{"开始游戏", "-", "暂停", "继续", "放弃", "-", "退出"}));
+    EXPECT_EQ(captions(form->meuOption.menu()), (QStringList{"初级", "中级", "高级"}));
+    EXPECT_EQ(captions(form->dtmh.menu()), (QStringList{"使用说明", "-", "软件主页..", "Sorrel主页...",
+                                                        "Where To Buy...", "-", "关于Mepo(Tazu造型版)"}));
+
+    EXPECT_FALSE(form->pause.enabled());
+    EXPECT_FALSE(form->reDo.enabled());
+    EXPECT_FALSE(form->Fail.enabled());
+    EXPECT_TRUE(form->start.enabled());
+    EXPECT_TRUE(form->meuOption.enabled());
+    EXPECT_TRUE(form->meuBase.checked());
+    EXPECT_FALSE(form->meuMiddle.checked());
+    EXPECT_FALSE(form->meuHigh.checked());
+    for (QAction* a : form->game.menu()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
+
+    EXPECT_EQ(form->game.index(), 100);
+    EXPECT_EQ(form->start.index(), 101);
+    EXPECT_EQ(form->sdf.index(), 102);
+    EXPECT_EQ(form->exit.index(), 103);
+    EXPECT_EQ(form->dtmh.index(), 200);
+    EXPECT_EQ(form->help.index(), 103);
+    EXPECT_EQ(form->ab.index(), 201);
+
+    // A click hands the item's index to its handler.
+    int got = 0;
+    form->start.onClick = [&](int i) { got = i; };
+    form->start.click();
+    EXPECT_EQ(got, 101);
+}
+
+TEST_F(FormTest, EveryControlInTheWindowsOrderWithSoftProperties) {
+    std::vector<std::string> names;
+    for (Control* c : form->controls()) names.push_back(c->name());
+    const std::vector<std::string> want = {
+        "Picture3", "Picture1", "Picture2", "Timer2", "Timer1", "Label3", "Label2", "Label1",
+        "game", "start", "sdf", "pause", "reDo", "Fail", "bar", "exit",
+        "meuOption", "meuBase", "meuMiddle", "meuHigh",
+        "dtmh", "help", "barhelpfile", "meuVisitMyWeb", "meuMailtoMe", "meuWheretoBuy", "barAboutMepo", "ab"};
+    EXPECT_EQ(names, want);
+
+    // A timer has no place and no visibility, a menu item no place: asking fails softly.
+    EXPECT_FALSE(form->Timer1.get(Prop::Left));
+    EXPECT_FALSE(form->Timer1.get(Prop::Visible));
+    EXPECT_FALSE(form->Timer1.set(Prop::Width, 10));
+    EXPECT_FALSE(form->start.get(Prop::Left));
+    EXPECT_FALSE(form->start.move(1, 2, 3, 4));
+    EXPECT_EQ(form->start.get(Prop::Visible), 1.0);
+    EXPECT_FALSE(form->Picture1->get(Prop::FontSize));
+    EXPECT_EQ(form->Label3->get(Prop::FontSize), 10.5);
+
+    // Records were taken at load; those without geometry are empty.
+    EXPECT_TRUE(form->Timer1.tag().empty);
+    EXPECT_TRUE(form->meuBase.tag().empty);
+    EXPECT_FALSE(form->Label3->tag().empty);
+    EXPECT_EQ(form->Label3->tag().numbers[0], 120);
+    EXPECT_EQ(form->Label3->tag().numbers[4], 10.5);
+    EXPECT_EQ(form->Picture1->tag().numbers, (std::array<double, 5>{120, 840, 7215, 6120, 0}));
+}
+
+TEST_F(FormTest, CentredOnFirstShowWithAnIconOfThreeSizes) {
+    EXPECT_NEAR(form->left(), (form->screenWidth() - form->outerWidth()) / 2, 15);
+    EXPECT_NEAR(form->top(), (form->screenHeight() - form->outerHeight()) / 2, 15);
+    const QList<QSize> sizes = form->windowIcon().availableSizes();
+    for (int s : {16, 48, 256}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+}
+
+TEST_F(FormTest, BoardKeepsWhatIsDrawnThroughRepaintsAndHiding) {
+    const QRgb ink = qRgb(10, 200, 30);
+    form->Picture1->canvas().fillBox(510, 510, 1010, 1010, ink);
+    form->Picture1->refresh();
+    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    form->Picture1->repaint();
+    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    form->hide();
+    form->showMinimized();
+    form->showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    // A message box over the board.
+    form->help_Click(103);
+    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    // The time bar draws in pixels.
+    form->Picture3->canvas().fillBox(3, 3, 3, 3, ink);
+    EXPECT_EQ(shownPixel(form->Picture3, 3, 3), ink);
+}
+
+TEST(MessageText, LinesEndingInALoneCarriageReturnShowAsLines) {
+    EXPECT_EQ(messageLines("一\r二\r三\r"), QString("一\n二\n三"));
+    EXPECT_EQ(messageLines("a\r\nb"), QString("a\nb"));
+    EXPECT_EQ(messageLines("a\nb"), QString("a\nb"));
+    EXPECT_EQ(messageLines("<b>x</b>"), QString("<b>x</b>"));
+}
+
+TEST_F(FormTest, AMessageBoxIsTitledWithTheCaptionAndHasOnlyOk) {
+    showMessage(form.get(), "第一行\r第二行\r");
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    const test::SeenBox& b = boxes.seen()[0];
+    EXPECT_EQ(b.title, QString("Mepo(Tazu造型版)"));
+    EXPECT_EQ(b.text, QString("第一行\n第二行"));
+    EXPECT_EQ(b.buttons, 1);
+    EXPECT_FALSE(b.hasIcon);
+    EXPECT_FALSE(b.okText.isEmpty());
+}
+
+}  // namespace mepo

@@ -1,0 +1,146 @@
+// Form1 as designed: caption, controls at their design places, menus.
+#include "form1.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "assets/assets.h"
+#include "render/geometry.h"
+
+namespace mepo {
+
+namespace {
+
+struct Place {
+    double left, top, width, height;  // twips
+};
+
+void placeAt(WidgetControl& c, Place p) { c.move(p.left, p.top, p.width, p.height); }
+
+QFont labelFont(const char* family, double points, bool bold) {
+    QFont f(QString::fromUtf8(family));
+    f.setPointSizeF(points);
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return f;
+}
+
+}  // namespace
+
+Form1::Form1()
+    : game(MenuItem::Menu, "game", "游戏", 100),
+      start(MenuItem::Item, "start", "开始游戏", 101),
+      sdf(MenuItem::Item, "sdf", "-", 102),
+      pause(MenuItem::Item, "pause", "暂停"),
+      reDo(MenuItem::Item, "reDo", "继续"),
+      Fail(MenuItem::Item, "Fail", "放弃"),
+      bar(MenuItem::Item, "bar", "-"),
+      exit(MenuItem::Item, "exit", "退出", 103),
+      meuOption(MenuItem::Menu, "meuOption", "设置"),
+      meuBase(MenuItem::Item, "meuBase", "初级"),
+      meuMiddle(MenuItem::Item, "meuMiddle", "中级"),
+      meuHigh(MenuItem::Item, "meuHigh", "高级"),
+      dtmh(MenuItem::Menu, "dtmh", "帮助", 200),
+      help(MenuItem::Item, "help", "使用说明", 103),
+      barhelpfile(MenuItem::Item, "barhelpfile", "-"),
+      meuVisitMyWeb(MenuItem::Item, "meuVisitMyWeb", "软件主页.."),
+      meuMailtoMe(MenuItem::Item, "meuMailtoMe", "Sorrel主页..."),
+      meuWheretoBuy(MenuItem::Item, "meuWheretoBuy", "Where To Buy..."),
+      barAboutMepo(MenuItem::Item, "barAboutMepo", "-"),
+      ab(MenuItem::Item, "ab", "关于Mepo(Tazu造型版)", 201),
+      openUrl(desktopUrlOpener()) {
+    setWindowTitle(QStringLiteral("Mepo(Tazu造型版)"));
+    setWindowIcon(gameIcon());
+    buildControls();
+    buildMenus();
+    connectHandlers();
+
+    // The design client area: 7485 x 7110 twips.
+    client()->resize(499, 474);
+    resize(499, 474 + menuBar()->sizeHint().height());
+    Form_Load();
+    // Centred on the screen when first shown.
+    setLeft((screenWidth() - outerWidth()) / 2);
+    setTop((screenHeight() - outerHeight()) / 2);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    QWidget* area = client();
+    Picture3 = new PictureBox("Picture3", area, 1, 2000, 64);
+    Picture1 = new PictureBox("Picture1", area, kTwipsPerPixel, kGridWidthPx, kGridHeightPx);
+    Picture2 = new PictureBox("Picture2", Picture1, kTwipsPerPixel, 340, 204);
+    Label3 = new Label("Label3", area);
+    Label2 = new Label("Label2", area);
+    Label1 = new Label("Label1", area);
+
+    placeAt(*Picture3, {120, 480, 7215, 255});
+    placeAt(*Picture1, {120, 840, 7215, 6120});
+    placeAt(*Picture2, {960, 1080, 5145, 3105});
+    Picture2->hide();
+    const QImage sheet = tileSheet();
+    Picture2->canvas().copyFrom(sheet, 0, 0, sheet.width(), sheet.height(), 0, 0);
+    Picture1->setEnabled(false);  // a deal switches the board on
+
+    Label3->setFont(labelFont("宋体", 10.5, true));
+    Label2->setFont(labelFont("宋体", 10.5, true));
+    Label1->setFont(labelFont("幼圆", 15.75, false));
+    Label3->setCaption("得分:0");
+    Label2->setCaption("剩余时间:180秒");
+    Label1->setCaption("现在是第0关");
+    placeAt(*Label3, {120, 120, 690, 210});
+    placeAt(*Label2, {5760, 120, 1605, 210});
+    placeAt(*Label1, {2880, 0, 1815, 315});
+
+    controls_ = {Picture3, Picture1, Picture2, &Timer2, &Timer1, Label3, Label2, Label1};
+}
+
+void Form1::buildMenus() {
+    auto fill = [this](MenuItem& menu, std::initializer_list<MenuItem*> items) {
+        menuBar()->addMenu(menu.menu());
+        controls_.push_back(&menu);
+        for (MenuItem* item : items) {
+            menu.menu()->addAction(item->action());
+            controls_.push_back(item);
+        }
+    };
+    fill(game, {&start, &sdf, &pause, &reDo, &Fail, &bar, &exit});
+    fill(meuOption, {&meuBase, &meuMiddle, &meuHigh});
+    fill(dtmh, {&help, &barhelpfile, &meuVisitMyWeb, &meuMailtoMe, &meuWheretoBuy, &barAboutMepo, &ab});
+
+    pause.setEnabled(false);
+    reDo.setEnabled(false);
+    Fail.setEnabled(false);
+    meuBase.setChecked(true);
+    meuMiddle.setChecked(false);
+    meuHigh.setChecked(false);
+}
+
+void Form1::connectHandlers() {
+    start.onClick = [this](int i) { start_Click(i); };
+    pause.onClick = [this](int) { pause_Click(); };
+    reDo.onClick = [this](int) { reDo_Click(); };
+    Fail.onClick = [this](int) { Fail_Click(); };
+    exit.onClick = [this](int i) { exit_Click(i); };
+    meuBase.onClick = [this](int) { meuBase_Click(); };
+    meuMiddle.onClick = [this](int) { meuMiddle_Click(); };
+    meuHigh.onClick = [this](int) { meuHigh_Click(); };
+    help.onClick = [this](int i) { help_Click(i); };
+    ab.onClick = [this](int i) { ab_Click(i); };
+    meuVisitMyWeb.onClick = [this](int) { meuVisitMyWeb_Click(); };
+    meuMailtoMe.onClick = [this](int) { meuMailtoMe_Click(); };
+    meuWheretoBuy.onClick = [this](int) { meuWheretoBuy_Click(); };
+    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
+    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    Timer1.onTick = [this] { Timer1_Timer(); };
+    Timer2.onTick = [this] { Timer2_Timer(); };
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    // Closing the window ends the game at once: nothing is asked or saved.
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(false);
+    e->accept();
+}
+
+}  // namespace mepo

@@ -1,0 +1,73 @@
+// The clock and the game's phases: countdown, time-out, pause, continue,
+// give up, and the difficulty commands.
+#include "flow/countdown.h"
+#include "form1.h"
+
+namespace mepo {
+
+void Form1::applyPhase() {
+    Timer1.setEnabled(phase.timer1);
+    pause.setEnabled(phase.pause);
+    reDo.setEnabled(phase.reDo);
+    Fail.setEnabled(phase.fail);
+    meuOption.setEnabled(phase.option);
+}
+
+void Form1::Timer1_Timer() {
+    // Ticks that come while the time-out message is open neither announce
+    // it again nor run the clock further down.
+    if (timeOutShowing_) return;
+    const TickOutcome out = countdownTick(st);
+    if (out.timedOut) {
+        if (out.announce) {
+            timeOutShowing_ = true;
+            message(timeOutMessage(Label3->caption()));
+            timeOutShowing_ = false;
+        }
+        Picture1->clearPicture();
+        onTimeOut(phase);
+        applyPhase();
+        endGame(st);
+    }
+    Picture3->set(Prop::Width, timeBarWidth(st, outerWidth()));
+    Label2->setCaption(timeCaption(st));
+}
+
+void Form1::pause_Click() {
+    onPause(phase);
+    applyPhase();
+}
+
+void Form1::reDo_Click() {
+    onContinue(phase);
+    applyPhase();
+}
+
+void Form1::Fail_Click() {
+    onGiveUp(phase, st);
+    applyPhase();
+}
+
+void Form1::uncheckDifficulty() {
+    meuBase.setChecked(false);
+    meuMiddle.setChecked(false);
+    meuHigh.setChecked(false);
+}
+
+void Form1::chooseDifficulty(Difficulty d, MenuItem& item) {
+    const DifficultySize size = difficultySize(d);
+    st.sizing = 1;
+    setOuterWidth(size.width);   // laid out and centred before it returns
+    setOuterHeight(size.height);
+    st.cols = size.cols;
+    st.rows = size.rows;
+    uncheckDifficulty();
+    item.setChecked(true);
+    st.sizing = 0;
+}
+
+void Form1::meuBase_Click() { chooseDifficulty(Difficulty::Base, meuBase); }
+void Form1::meuMiddle_Click() { chooseDifficulty(Difficulty::Middle, meuMiddle); }
+void Form1::meuHigh_Click() { chooseDifficulty(Difficulty::High, meuHigh); }
+
+}  // namespace mepo

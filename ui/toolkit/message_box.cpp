@@ -1,0 +1,22 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+namespace mepo {
+
+QString messageLines(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    while (s.endsWith(QLatin1Char('\n'))) s.chop(1);
+    return s;
+}
+
+void showMessage(QWidget* owner, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, owner ? owner->windowTitle() : QString(), messageLines(text),
+                    QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace mepo

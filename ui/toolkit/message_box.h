@@ -1,0 +1,18 @@
+// The game's message box: modal to the window, titled with the window's
+// caption, one OK button, no icon; returns when the player closes it.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <string>
+
+namespace mepo {
+
+// The text as the box shows it: lines may end in a lone carriage return, a
+// line feed, or both; each is a line break. Breaks at the very end show no
+// empty line.
+QString messageLines(const std::string& text);
+
+void showMessage(QWidget* owner, const std::string& text);
+
+}  // namespace mepo
