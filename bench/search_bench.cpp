@@ -57,4 +57,31 @@ void BM_SearchFullBoardSameColumn(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchFullBoardSameColumn)->Unit(benchmark::kNanosecond);
 
+// Random boards of every density with random equal pairs: the average case,
+// including long scans over sparse boards.
+void BM_SearchRandomBoards(benchmark::State& state) {
+    std::vector<mepo::GameState> boards(64);
+    mepo::SeededRandom random(5);
+    for (size_t i = 0; i < boards.size(); ++i) {
+        mepo::GameState& s = boards[i];
+        s.cols = 24;
+        s.rows = 14;
+        const double fill = static_cast<double>(i) / boards.size();
+        for (int c = 1; c <= 24; ++c)
+            for (int r = 1; r <= 14; ++r) s.board(c, r) = random.next() < fill ? 3 : 0;
+    }
+    size_t n = 0;
+    for (auto _ : state) {
+        mepo::GameState& s = boards[n++ % boards.size()];
+        const int c1 = 1 + static_cast<int>(n * 7 % 24), r1 = 1 + static_cast<int>(n * 5 % 14);
+        const int c2 = 1 + static_cast<int>(n * 11 % 24), r2 = 1 + static_cast<int>(n * 3 % 14);
+        const int16_t a = s.board(c1, r1), b = s.board(c2, r2);
+        pickPair(s, c1, r1, c2, r2);
+        benchmark::DoNotOptimize(mepo::connect(s));
+        s.board(c1, r1) = a;
+        s.board(c2, r2) = b;
+    }
+}
+BENCHMARK(BM_SearchRandomBoards)->Unit(benchmark::kNanosecond);
+
 }  // namespace

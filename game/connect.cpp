@@ -31,6 +31,7 @@ public:
 
     bool run() {
         load();
+        if (x1 == x2 && y1 == y2) return false;  // a tile never links with itself
         if (x1 == x2) return sameColumn();
         if (y1 == y2) return sameRow();
         return apart();

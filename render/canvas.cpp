@@ -19,6 +19,8 @@ Canvas::Canvas(int widthPx, int heightPx, int unitsPerPixel, QRgb background)
 void Canvas::rebind() {
     bits_ = image_.bits();
     stride_ = image_.bytesPerLine();
+    width_ = image_.width();
+    height_ = image_.height();
 }
 
 void Canvas::ensureSize(int widthPx, int heightPx) {
@@ -32,15 +34,17 @@ void Canvas::ensureSize(int widthPx, int heightPx) {
     rebind();
 }
 
-int Canvas::toPixel(double units) const { return static_cast<int>(std::floor(units / unitsPerPixel_)); }
+int Canvas::toPixel(double units) const {
+    if (unitsPerPixel_ == 1) return static_cast<int>(std::floor(units));
+    return static_cast<int>(std::floor(units / unitsPerPixel_));
+}
 
 void Canvas::line(double x1, double y1, double x2, double y2, QRgb colour) {
     int x = toPixel(x1), y = toPixel(y1);
     const int ex = toPixel(x2), ey = toPixel(y2);
     // Lines wholly outside the image are dropped at once (the time bar draws
     // thousands of stripes, most of them past its right edge).
-    if ((std::max(x, ex) < 0) || (std::max(y, ey) < 0) || std::min(x, ex) >= image_.width() ||
-        std::min(y, ey) >= image_.height())
+    if (std::max(x, ex) < 0 || std::max(y, ey) < 0 || std::min(x, ex) >= width_ || std::min(y, ey) >= height_)
         return;
     const int dx = std::abs(ex - x), dy = -std::abs(ey - y);
     const int sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;

@@ -33,7 +33,7 @@ public:
 
 private:
     void put(int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
+        if (x >= 0 && y >= 0 && x < width_ && y < height_)
             reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
     }
     void rebind();
@@ -42,6 +42,7 @@ private:
     int unitsPerPixel_;
     QRgb background_;
     uchar* bits_ = nullptr;
+    int width_ = 0, height_ = 0;
     qsizetype stride_ = 0;
 };
 

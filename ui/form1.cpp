@@ -81,6 +81,7 @@ void Form1::buildControls() {
     const QImage sheet = tileSheet();
     Picture2->canvas().copyFrom(sheet, 0, 0, sheet.width(), sheet.height(), 0, 0);
     Picture1->setEnabled(false);  // a deal switches the board on
+    frameAround(Picture1);
 
     Label3->setFont(labelFont("宋体", 10.5, true));
     Label2->setFont(labelFont("宋体", 10.5, true));

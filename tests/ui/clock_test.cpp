@@ -114,11 +114,4 @@ TEST_F(FormTest, PauseAndContinueDriveTheClockAndTheItems) {
     EXPECT_EQ(form->st.score, 20);
 }
 
-TEST_F(FormTest, TheCountdownKeepsItsRhythm) {
-    // A real second, once: the timer is precise and ticks on the window's thread.
-    form->start.click();
-    QTest::qWait(1150);
-    EXPECT_EQ(form->st.timeLeft, 179);
-}
-
 }  // namespace mepo

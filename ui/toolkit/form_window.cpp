@@ -1,9 +1,12 @@
 #include "form_window.h"
 
 #include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 #include <cmath>
+#include <vector>
 
 namespace mepo {
 
@@ -11,8 +14,23 @@ namespace mepo {
 class FormWindow::ClientArea : public QWidget {
 public:
     explicit ClientArea(FormWindow& owner) : owner_(owner) {}
+    std::vector<QPointer<QWidget>> framed;
 
 protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        for (const QPointer<QWidget>& w : framed) {
+            if (!w || w->isHidden()) continue;
+            const QRect r = w->geometry().adjusted(-1, -1, 1, 1);
+            p.setPen(QColor(128, 128, 128));
+            p.drawLine(r.topLeft(), r.topRight());
+            p.drawLine(r.topLeft(), r.bottomLeft());
+            p.setPen(Qt::white);
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomRight());
+        }
+    }
+
     void resizeEvent(QResizeEvent* e) override {
         if (e->size() != e->oldSize()) owner_.runResize();
     }
@@ -29,7 +47,10 @@ double FormWindow::clientHeight() const { return client_->height() * 15.0; }
 void FormWindow::runResize() {
     ++resizeRuns_;
     clientResized();
+    client_->update();
 }
+
+void FormWindow::frameAround(QWidget* control) { static_cast<ClientArea*>(client_)->framed.push_back(control); }
 
 static int toPx(double twips) { return std::max(0, static_cast<int>(std::lround(twips / 15.0))); }
 

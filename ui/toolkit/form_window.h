@@ -36,6 +36,10 @@ public:
     void setLeft(double twips);
     void setTop(double twips);
 
+    // Draws a thin sunken border just outside a control, so its extent shows
+    // even while it is blank.
+    void frameAround(QWidget* control);
+
     double screenWidth() const;   // twips
     double screenHeight() const;  // twips
 
