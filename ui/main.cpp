@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "form1.h"
 #include "toolkit/fonts.h"
@@ -6,6 +8,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mepo::installChineseFontFallbacks();
+    // Qt's own words (the OK of a message box) in Simplified Chinese too.
+    QTranslator qtWords;
+    if (qtWords.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtWords);
     mepo::Form1 form;
     form.show();
     return app.exec();

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "links.h"
+
 namespace mepo {
 
 inline const std::string kLevelWonText = "哇塞，你过关了耶,真是NB！";
@@ -20,13 +22,10 @@ inline const std::string kHelpText =
     "         连线每经过一格 --- 加10分(连接越远时则加分越多)\r"
     "         在转弯处的一格 --- 加20分(转弯时难度高加分也多)\r";
 
-}  // namespace mepo
-
-namespace mepo {
-
-// The about box: a credit line and a rights notice, joined by CR LF.
-inline const std::string kAboutText =
-    "Mepo(Tazu造型版) - Mepo工作室友情开发\r\n"
-    "程序中所用图片取自Noto Color Emoji字体,图片的一切权利归其所有者Google(http://www.google.cn/zh-cn/)所有";
+// The about box: a credit line and a rights notice, joined by CR LF. The
+// pictures on the tiles are drawn from the Noto Color Emoji font.
+inline const std::string kAboutText = std::string("Mepo(Tazu造型版) - Mepo工作室友情开发\r\n") +
+                                      "程序中所用图片取自Noto Color Emoji字体,图片的一切权利归其所有者Google(" +
+                                      kArtworkOwnerSite + ")所有";
 
 }  // namespace mepo
