@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/connect.h"
 #include "game/level.h"
 #include "game/match.h"
 #include "game/selection.h"
@@ -104,6 +105,13 @@ TEST(Selection, AFailedPairChangesNeitherBoardNorScoreNorClock) {
     EXPECT_EQ(s.score, 120);
     EXPECT_EQ(s.timeLeft, 77);
     EXPECT_TRUE(s.pending.empty());
+}
+
+TEST(Selection, ATileNeverLinksWithItself) {
+    GameState s;
+    test::place(s, {{4, 4}});
+    test::setPicks(s, {4, 4}, {4, 4});
+    EXPECT_FALSE(connect(s));
 }
 
 TEST(Selection, QxIsPassedToTheSearch) {

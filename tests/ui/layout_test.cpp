@@ -74,6 +74,18 @@ TEST_F(FormTest, Label1ReturnsToItsScaledPlaceAfterAResize) {
     EXPECT_FLOAT_EQ(form->Picture3->width(), static_cast<float>(kx * 7215));
 }
 
+TEST_F(FormTest, AClientAreaShrunkToNothingRefusesFontsSoftly) {
+    form->setOuterWidth(115);
+    form->setOuterHeight(690);
+    EXPECT_EQ(form->clientWidth(), 0);
+    EXPECT_GT(form->Label3->font().pointSizeF(), 0);
+    EXPECT_FALSE(form->Label3->set(Prop::FontSize, 0));
+    form->setOuterWidth(7600);
+    form->setOuterHeight(7800);
+    EXPECT_EQ(form->Label3->font().pointSizeF(), 10.5);
+    EXPECT_EQ(form->Picture1->width(), 7215);
+}
+
 TEST_F(FormTest, AUserResizeScalesButNeverMovesTheWindow) {
     const QPoint before = form->pos();
     form->resize(700, 600);
