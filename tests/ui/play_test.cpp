@@ -1,4 +1,5 @@
 #include "game/connect.h"
+#include "game/test_helpers.h"
 #include "game/match.h"
 #include "render/geometry.h"
 #include "support/form_fixture.h"
@@ -23,11 +24,7 @@ std::optional<Pair> linkablePair(const GameState& s) {
                 for (int r2 = 1; r2 <= s.rows; ++r2) {
                     if ((c1 == c2 && r1 == r2) || s.board(c2, r2) != s.board(c1, r1)) continue;
                     GameState probe = s;
-                    probe.pick(1, 0) = probe.pick(2, 0) = s.board(c1, r1);
-                    probe.pick(1, 1) = static_cast<int16_t>(c1);
-                    probe.pick(1, 2) = static_cast<int16_t>(r1);
-                    probe.pick(2, 1) = static_cast<int16_t>(c2);
-                    probe.pick(2, 2) = static_cast<int16_t>(r2);
+                    test::setPicks(probe, {c1, r1}, {c2, r2});
                     if (connect(probe)) return Pair{{c1, r1}, {c2, r2}, pathPoints(probe)};
                 }
         }
