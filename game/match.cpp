@@ -7,7 +7,7 @@ namespace mepo {
 void takeLink(GameState& s) {
     s.board(s.pick(1, 1), s.pick(1, 2)) = 0;
     s.board(s.pick(2, 1), s.pick(2, 2)) = 0;
-    s.pending.push_back({pathPoints(s), true});
+    s.pending.push_back({pathPoints(s)});
 }
 
 std::vector<Cell> visitedCells(const std::vector<Cell>& points) {
@@ -40,7 +40,8 @@ int scorePendingLinks(GameState& s, const std::function<void(Cell)>& erase) {
     int visited = 0;
     for (const Link& link : s.pending) {
         for (const Cell& c : visitedCells(link.points)) {
-            if (link.paint && erase) erase(c);
+            const bool dealtOver = c.col >= 1 && c.col <= link.dealtCols && c.row >= 1 && c.row <= link.dealtRows;
+            if (!dealtOver && erase) erase(c);
             s.score += kPointsPerCell;
             ++visited;
         }
@@ -50,7 +51,10 @@ int scorePendingLinks(GameState& s, const std::function<void(Cell)>& erase) {
 }
 
 void forgetPendingPaint(GameState& s) {
-    for (Link& link : s.pending) link.paint = false;
+    for (Link& link : s.pending) {
+        link.dealtCols = s.cols;
+        link.dealtRows = s.rows;
+    }
 }
 
 }  // namespace mepo

@@ -23,12 +23,14 @@ std::vector<Cell> visitedCells(const std::vector<Cell>& points);
 int linkScore(const std::vector<Cell>& points);
 
 // The display tick: visits the cells of every pending link, oldest first,
-// adding 10 to the score for each and calling erase(cell) for the links
-// whose cells still show them. Returns the number of cells visited.
+// adding 10 to the score for each and calling erase(cell) for every cell
+// that still shows the link (not those a later deal drew tiles over).
+// Returns the number of cells visited.
 int scorePendingLinks(GameState& s, const std::function<void(Cell)>& erase);
 
-// A new deal: pending links still score, but their cells now belong to the
-// new board and are not painted over.
+// A new deal over the current play area: pending links still score, but
+// their cells inside that area now show the new board and are not painted
+// over; their cells in the ring and beyond are still erased.
 void forgetPendingPaint(GameState& s);
 
 }  // namespace mepo

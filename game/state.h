@@ -29,7 +29,10 @@ struct Cell {
 // its two to four corner points, tiles first and last.
 struct Link {
     std::vector<Cell> points;
-    bool paint = true;  // false once a new deal covered its cells
+    // The play area (columns 1..dealtCols, rows 1..dealtRows) that a later
+    // deal drew its tiles over; 0 while no deal did.
+    int dealtCols = 0;
+    int dealtRows = 0;
 };
 
 struct GameState {

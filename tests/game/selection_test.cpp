@@ -144,8 +144,8 @@ TEST(Scoring, TenForEveryCellTurnsCountingTwice) {
 TEST(Scoring, EveryPendingLinkIsErasedAndScoredInOrder) {
     GameState s;
     s.score = 30;
-    s.pending.push_back({{{2, 2}, {3, 2}}, true});
-    s.pending.push_back({{{5, 1}, {5, 0}, {7, 0}, {7, 1}}, true});
+    s.pending.push_back({{{2, 2}, {3, 2}}});
+    s.pending.push_back({{{5, 1}, {5, 0}, {7, 0}, {7, 1}}});
     std::vector<Cell> erased;
     EXPECT_EQ(scorePendingLinks(s, [&](Cell c) { erased.push_back(c); }), 2 + 7);
     EXPECT_EQ(s.score, 30 + 20 + 70);
@@ -155,15 +155,17 @@ TEST(Scoring, EveryPendingLinkIsErasedAndScoredInOrder) {
     EXPECT_EQ(scorePendingLinks(s, [&](Cell) { ADD_FAILURE(); }), 0);
 }
 
-TEST(Scoring, ALinkCoveredByANewDealScoresWithoutPainting) {
+TEST(Scoring, ALinkCoveredByANewDealScoresAndErasesOnlyOutsideIt) {
     GameState s;
-    s.pending.push_back({{{2, 2}, {3, 2}}, true});
+    // Round the outside through the ring row above, then a new deal.
+    s.pending.push_back({{{2, 1}, {2, 0}, {4, 0}, {4, 1}}});
     forgetPendingPaint(s);
-    s.pending.push_back({{{4, 4}, {4, 5}}, true});
+    s.pending.push_back({{{4, 4}, {4, 5}}});
     std::vector<Cell> erased;
     scorePendingLinks(s, [&](Cell c) { erased.push_back(c); });
-    EXPECT_EQ(s.score, 40);
-    EXPECT_EQ(erased, (std::vector<Cell>{{4, 4}, {4, 5}}));
+    EXPECT_EQ(s.score, 70 + 20);
+    // The ring cells still lose their band; the dealt tiles are left alone.
+    EXPECT_EQ(erased, (std::vector<Cell>{{2, 0}, {2, 0}, {3, 0}, {4, 0}, {4, 0}, {4, 4}, {4, 5}}));
 }
 
 TEST(Level, WonWhenThePlayAreaAloneIsEmpty) {
