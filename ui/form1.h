@@ -87,7 +87,6 @@ private:
     void message(const std::string& text);
 
     std::vector<Control*> controls_;
-    bool timeOutShowing_ = false;  // the time-out message is open
 };
 
 }  // namespace mepo

@@ -14,16 +14,11 @@ void Form1::applyPhase() {
 }
 
 void Form1::Timer1_Timer() {
-    // Ticks that come while the time-out message is open neither announce
-    // it again nor run the clock further down.
-    if (timeOutShowing_) return;
     const TickOutcome out = countdownTick(st);
     if (out.timedOut) {
-        if (out.announce) {
-            timeOutShowing_ = true;
-            message(timeOutMessage(Label3->caption()));
-            timeOutShowing_ = false;
-        }
+        // Ticks that fall due while the message is open wait for this
+        // handler, which stops the clock: they never come.
+        if (out.announce) message(timeOutMessage(Label3->caption()));
         Picture1->clearPicture();
         onTimeOut(phase);
         applyPhase();

@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QMessageBox>
+
 #include "support/form_fixture.h"
 
 namespace mepo {
@@ -8,8 +11,8 @@ TEST_F(FormTest, FirstTickShowsTheTimeAndShortensTheBar) {
     form->start.click();
     form->Timer1.fire();
     EXPECT_EQ(form->Label2->caption(), "剩余时间:179秒");
-    EXPECT_NEAR(form->Picture3->width(), 179.0 / 180 * 7215 * form->outerWidth() / 7485, 1e-3);
-    EXPECT_EQ(form->Picture3->QWidget::width(), static_cast<int>(std::lround(form->Picture3->width() / 15)));
+    EXPECT_NEAR(form->Picture3->widthTwips(), 179.0 / 180 * 7215 * form->outerWidth() / 7485, 1e-3);
+    EXPECT_EQ(form->Picture3->QWidget::width(), static_cast<int>(std::lround(form->Picture3->widthTwips() / 15)));
 }
 
 TEST_F(FormTest, AGameRunsOutOfTimeOnce) {
@@ -29,7 +32,7 @@ TEST_F(FormTest, AGameRunsOutOfTimeOnce) {
     EXPECT_EQ(boxes.seen()[0].text, QString("对不起，时间到了!你的最后得分:0"));
     EXPECT_EQ(form->st.timeLeft, 0);
     EXPECT_EQ(form->Label2->caption(), "剩余时间:0秒");
-    EXPECT_EQ(form->Picture3->width(), 0);
+    EXPECT_EQ(form->Picture3->widthTwips(), 0);
     EXPECT_FALSE(form->Timer1.enabled());
     EXPECT_TRUE(form->meuOption.enabled());
     EXPECT_EQ(form->st.level, 1);
@@ -52,7 +55,7 @@ TEST_F(FormTest, ContinuingAfterTheTimeOutNeverShowsANegativeTime) {
     form->Timer1.fire();
     EXPECT_EQ(form->st.timeLeft, -1);
     EXPECT_EQ(form->Label2->caption(), "剩余时间:0秒");
-    EXPECT_EQ(form->Picture3->width(), 0);
+    EXPECT_EQ(form->Picture3->widthTwips(), 0);
 }
 
 TEST_F(FormTest, AfterAGiveUpNoTimeOutIsAnnounced) {
@@ -112,6 +115,45 @@ TEST_F(FormTest, PauseAndContinueDriveTheClockAndTheItems) {
     clickCell(2, 1);
     form->Timer2.fire();
     EXPECT_EQ(form->st.score, 20);
+}
+
+}  // namespace mepo
+
+namespace mepo {
+
+using test::FormTest;
+
+// The last pair is linked just before the clock runs out: its erase tick
+// falls due while the time-out message is open. It waits for the time-out to
+// finish, then erases, scores, and wins the level on the blank board.
+TEST_F(FormTest, AnEraseDueDuringTheTimeOutMessageWaitsAndThenWinsTheLevel) {
+    form->start.click();
+    GameState& s = form->st;
+    s.cells.fill(0);
+    s.board(1, 1) = s.board(2, 1) = 5;
+    clickCell(1, 1);
+    clickCell(2, 1);
+    ASSERT_TRUE(form->Timer2.enabled());
+    s.timeLeft = 1;
+    std::vector<int> openBoxes;
+    boxes.whileOpen = [&] {
+        int open = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) open += qobject_cast<QMessageBox*>(w) && w->isVisible();
+        openBoxes.push_back(open);
+        form->Timer2.fire();  // falls due now
+        form->Timer1.fire();
+    };
+    form->Timer1.fire();
+    ASSERT_EQ(boxes.seen().size(), 2u);
+    EXPECT_EQ(boxes.seen()[0].text, QString("对不起，时间到了!你的最后得分:0"));
+    EXPECT_EQ(boxes.seen()[1].text, QString("哇塞，你过关了耶,真是NB！"));
+    EXPECT_EQ(openBoxes, (std::vector<int>{1, 1}));  // one after the other, never one inside another
+    EXPECT_EQ(s.score, 20);
+    EXPECT_EQ(form->Label1->caption(), "现在是第2关");
+    EXPECT_EQ(codesOnBoard().begin()->first, 11);
+    EXPECT_TRUE(form->Timer1.enabled());
+    EXPECT_EQ(s.timeLeft, 180);
+    EXPECT_FALSE(form->meuOption.enabled());
 }
 
 }  // namespace mepo

@@ -1,6 +1,9 @@
 // An interval timer: while enabled, a tick every interval, delivered on the
 // window's thread between other events. Precise, so a 180-second countdown
-// does not drift.
+// does not drift. A tick that falls due while a handler is running (a
+// message box is open) waits until the handler has finished; several such
+// ticks of one timer make one, and none comes if the timer was disabled
+// meanwhile.
 #pragma once
 
 #include <QTimer>
@@ -18,17 +21,20 @@ public:
     // Enabling a running timer leaves its rhythm alone.
     void setEnabled(bool on);
     // Starts the interval afresh: the next tick comes one interval from now.
-    void restart() { timer_.start(); }
+    void restart();
     int interval() const { return timer_.interval(); }
 
     std::function<void()> onTick;
-    // Delivers one tick at once, as if the interval had passed.
-    void fire() {
-        if (onTick) onTick();
-    }
+    // One tick now, as if the interval had passed (held like any other tick
+    // while a handler is running).
+    void fire() { due(); }
 
 private:
+    void due();
     QTimer timer_;
+    bool held_ = false;
+    // Counts stops and restarts: a tick held from before one is stale.
+    unsigned rhythm_ = 0;
 };
 
 }  // namespace mepo

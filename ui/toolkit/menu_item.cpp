@@ -1,5 +1,7 @@
 #include "menu_item.h"
 
+#include "handler_scope.h"
+
 namespace mepo {
 
 MenuItem::MenuItem(Kind kind, std::string name, const std::string& caption, int index)
@@ -10,9 +12,10 @@ MenuItem::MenuItem(Kind kind, std::string name, const std::string& caption, int 
         action_ = menu_->menuAction();
         return;
     }
-    ownAction_ = std::make_unique<QAction>(text);
+    separator_ = caption == "-";
+    ownAction_ = std::make_unique<QAction>(separator_ ? QString() : text);
     action_ = ownAction_.get();
-    if (caption == "-") action_->setSeparator(true);
+    action_->setSeparator(separator_);
     connectClick();
 }
 
@@ -20,16 +23,19 @@ MenuItem::~MenuItem() = default;
 
 void MenuItem::connectClick() {
     QObject::connect(action_, &QAction::triggered, [this] {
+        HandlerScope scope;
         if (onClick) onClick(index_);
     });
 }
 
-std::string MenuItem::caption() const { return action_->text().toStdString(); }
+std::string MenuItem::caption() const { return separator_ ? "-" : action_->text().toStdString(); }
 
-void MenuItem::setCaption(const std::string& c) { action_->setText(QString::fromStdString(c)); }
+void MenuItem::setCaption(const std::string& c) {
+    if (!separator_) action_->setText(QString::fromStdString(c));
+}
 
 void MenuItem::setChecked(bool on) {
-    action_->setCheckable(true);
+    action_->setCheckable(on);
     action_->setChecked(on);
 }
 

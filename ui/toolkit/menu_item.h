@@ -15,8 +15,9 @@ namespace mepo {
 
 class MenuItem : public Control {
 public:
-    // A plain item (a separator when the caption is "-"), or a menu holding
-    // other items, whose own action shows it in the menu bar.
+    // A plain item (a separator when the caption is "-": a real separator
+    // line, which keeps "-" as its caption), or a menu holding other items,
+    // whose own action shows it in the menu bar.
     enum Kind { Item, Menu };
     MenuItem(Kind kind, std::string name, const std::string& caption, int index = 0);
     ~MenuItem() override;
@@ -30,6 +31,7 @@ public:
     bool enabled() const { return action_->isEnabled(); }
     void setEnabled(bool on) { action_->setEnabled(on); }
     bool checked() const { return action_->isChecked(); }
+    // Only a checked item shows a mark; an unchecked one shows nothing at all.
     void setChecked(bool on);
 
     // Handler of a click; receives the index of the item in its menu array.
@@ -45,6 +47,7 @@ private:
     std::unique_ptr<QAction> ownAction_;
     QAction* action_ = nullptr;
     int index_ = 0;
+    bool separator_ = false;
 };
 
 }  // namespace mepo
