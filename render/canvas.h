@@ -1,48 +1,83 @@
 // A persistent off-screen image that keeps whatever is drawn on it until
 // something else paints over it. Coordinates are in the canvas's own units:
 // twips (15 to the pixel) for the board, pixels for the time bar.
+//
+// The image holds no more than it must: what the box shows, plus whatever
+// has been drawn (so nothing drawn is lost when the box shrinks and grows
+// again), and never more than the canvas's limit, the most its content can
+// ever need. It is allocated when something is first drawn, in device
+// pixels at the canvas's scale.
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 namespace mepo {
 
 class Canvas {
 public:
     // unitsPerPixel: 15 for a canvas drawn in twips, 1 for one in pixels.
+    // limit: the most it ever holds, in pixels; drawing beyond is dropped.
+    Canvas(int unitsPerPixel, QRgb background, QSize limit);
+    // A canvas whose box and limit are both widthPx x heightPx.
     Canvas(int widthPx, int heightPx, int unitsPerPixel, QRgb background);
 
-    // Grows the image to at least this many pixels, keeping its content;
-    // it never shrinks, so nothing drawn is lost when a window gets smaller.
-    void ensureSize(int widthPx, int heightPx);
+    // The size of the box that shows the canvas, in pixels. A smaller box
+    // lets the image shrink to what has been drawn.
+    void setBox(QSize px);
+    void setLimit(QSize px);
+    QSize limit() const { return limit_; }
+    // Device pixels per pixel (2 on a double-density screen). The content is
+    // kept, scaled to the new density.
+    void setScale(qreal deviceRatio);
+    qreal scale() const { return scale_; }
 
     // A 1-pixel line from (x1, y1) towards (x2, y2); the end point itself is
-    // not drawn, so consecutive lines join without overlap.
+    // not drawn, so consecutive lines join without overlap. At a higher scale
+    // the line is as many device pixels wide, drawn at the device resolution.
     void line(double x1, double y1, double x2, double y2, QRgb colour);
     // A filled box between two corners, both included.
     void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
-    // Copies a w x h pixel block of src at (sx, sy) to pixel (dx, dy).
+    // Copies a w x h pixel block of src at (sx, sy) to pixel (dx, dy). A
+    // source of the same device-pixel ratio is copied pixel for pixel.
     void copyFrom(const QImage& src, int sx, int sy, int w, int h, int dx, int dy);
-    // Back to the plain background.
+    // Back to the plain background, holding nothing.
     void clear();
 
     int toPixel(double units) const;
-    QRgb pixel(int x, int y) const { return image_.pixel(x, y); }
+    // The colour shown at a pixel (its first device pixel).
+    QRgb pixel(int x, int y) const;
+    // What is held, in device pixels (null before anything is drawn).
     const QImage& image() const { return image_; }
+    // The same, in pixels.
+    QSize heldSize() const { return held_; }
+    QRgb background() const { return background_; }
     int unitsPerPixel() const { return unitsPerPixel_; }
 
 private:
+    // Makes the image cover rect (in pixels) as far as the limit allows and
+    // returns the part of it that can be drawn.
+    QRect reserve(const QRect& rect);
+    void resizeHeld(QSize px);
+    void bind();
+    QSize worthHolding(QSize need) const;
+    int dev(int px) const;  // device pixel where a pixel starts
+    void fillDevice(int x0, int y0, int x1, int y1, QRgb colour);  // [x0, x1) x [y0, y1)
+    void plotDeviceLine(int x, int y, int ex, int ey, QRgb colour);
     void put(int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < width_ && y < height_)
-            reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
+        if (x >= 0 && y >= 0 && x < devW_ && y < devH_) reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
     }
-    void rebind();
 
     QImage image_;
     int unitsPerPixel_;
     QRgb background_;
+    qreal scale_ = 1;
+    QSize limit_;
+    QSize box_;
+    QSize held_{0, 0};   // pixels covered by the image
+    QSize drawn_{0, 0};  // extent of what has been drawn since the last clear
     uchar* bits_ = nullptr;
-    int width_ = 0, height_ = 0;
+    int devW_ = 0, devH_ = 0;
     qsizetype stride_ = 0;
 };
 

@@ -59,17 +59,16 @@ Form1::Form1()
     resize(499, 474 + menuBar()->sizeHint().height());
     Form_Load();
     // Centred on the screen when first shown.
-    setLeft((screenWidth() - outerWidth()) / 2);
-    setTop((screenHeight() - outerHeight()) / 2);
+    centreOnScreen(0);
 }
 
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
     QWidget* area = client();
-    Picture3 = new PictureBox("Picture3", area, 1, 2000, 64);
-    Picture1 = new PictureBox("Picture1", area, kTwipsPerPixel, kGridWidthPx, kGridHeightPx);
-    Picture2 = new PictureBox("Picture2", Picture1, kTwipsPerPixel, 340, 204);
+    Picture3 = new PictureBox("Picture3", area, 1);
+    Picture1 = new PictureBox("Picture1", area, kTwipsPerPixel, {kGridWidthPx, kGridHeightPx});
+    Picture2 = new PictureBox("Picture2", Picture1, kTwipsPerPixel, {340, 204});
     Label3 = new Label("Label3", area);
     Label2 = new Label("Label2", area);
     Label1 = new Label("Label1", area);
@@ -81,7 +80,7 @@ void Form1::buildControls() {
     const QImage sheet = tileSheet();
     Picture2->canvas().copyFrom(sheet, 0, 0, sheet.width(), sheet.height(), 0, 0);
     Picture1->setEnabled(false);  // a deal switches the board on
-    frameAround(Picture1);
+    Picture1->setSunkenBorder(true);
 
     Label3->setFont(labelFont("宋体", 10.5, true));
     Label2->setFont(labelFont("宋体", 10.5, true));

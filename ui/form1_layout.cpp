@@ -46,10 +46,9 @@ void Form1::Form_Resize() {
         if (visible) c->set(Prop::Visible, *visible);
     }
 
-    if (st.sizing == 1) {
-        setLeft((screenWidth() - outerWidth()) / 2);
-        setTop((screenHeight() - 245 - outerHeight()) / 2);
-    }
+    // A difficulty command centres the window: horizontally on the screen,
+    // vertically in the screen height less 245 twips.
+    if (st.sizing == 1) centreOnScreen(245);
 }
 
 }  // namespace mepo

@@ -29,7 +29,7 @@ void Form1::start_Click(int /*index*/) {
     Timer1.restart();
     start.setCaption("重新开始");
     Label1->setCaption(levelCaption(st.level));
-    Label1->set(Prop::Left, outerWidth() / 2 - Label1->width() / 2);
+    Label1->set(Prop::Left, outerWidth() / 2 - Label1->widthTwips() / 2);
 }
 
 void Form1::Picture1_MouseDown(int, int, float x, float y) {

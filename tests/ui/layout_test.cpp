@@ -26,16 +26,16 @@ TEST_F(FormTest, TwiceTheWidthDoublesLeftsAndWidthsAndKeepsFonts) {
     form->setOuterWidth(2 * 7485 + 115);
     EXPECT_EQ(form->clientWidth(), 2 * 7485);
     for (WidgetControl* c : {static_cast<WidgetControl*>(form->Picture3), static_cast<WidgetControl*>(form->Picture1)}) {
-        EXPECT_EQ(c->left(), 2 * c->tag().numbers[0]) << c->name();
-        EXPECT_EQ(c->width(), 2 * c->tag().numbers[2]) << c->name();
-        EXPECT_EQ(c->top(), c->tag().numbers[1]) << c->name();
-        EXPECT_EQ(c->height(), c->tag().numbers[3]) << c->name();
+        EXPECT_EQ(c->leftTwips(), 2 * c->tag().numbers[0]) << c->name();
+        EXPECT_EQ(c->widthTwips(), 2 * c->tag().numbers[2]) << c->name();
+        EXPECT_EQ(c->topTwips(), c->tag().numbers[1]) << c->name();
+        EXPECT_EQ(c->heightTwips(), c->tag().numbers[3]) << c->name();
     }
     for (Label* l : {form->Label3, form->Label2, form->Label1}) {
-        EXPECT_EQ(l->left(), 2 * l->tag().numbers[0]) << l->name();
+        EXPECT_EQ(l->leftTwips(), 2 * l->tag().numbers[0]) << l->name();
         EXPECT_EQ(l->font().pointSizeF(), l->tag().numbers[4]) << l->name();
     }
-    EXPECT_EQ(form->Picture2->left(), 2 * 960);
+    EXPECT_EQ(form->Picture2->leftTwips(), 2 * 960);
     EXPECT_TRUE(form->Picture2->isHidden());
     EXPECT_FALSE(form->Picture1->isHidden());
 }
@@ -62,16 +62,16 @@ TEST_F(FormTest, ShrinkingAndRestoringGivesBackTheDesignLayout) {
             EXPECT_EQ(after[i].height, design[i].height) << design[i].name;
         }
     }
-    EXPECT_EQ(form->Label1->left(), 2880);  // back from where the deal centred it
+    EXPECT_EQ(form->Label1->leftTwips(), 2880);  // back from where the deal centred it
 }
 
 TEST_F(FormTest, Label1ReturnsToItsScaledPlaceAfterAResize) {
     form->start.click();
-    EXPECT_NE(form->Label1->left(), 2880);
+    EXPECT_NE(form->Label1->leftTwips(), 2880);
     form->setOuterWidth(9000);
     const double kx = form->clientWidth() / 7485;
-    EXPECT_FLOAT_EQ(form->Label1->left(), static_cast<float>(kx * 2880));
-    EXPECT_FLOAT_EQ(form->Picture3->width(), static_cast<float>(kx * 7215));
+    EXPECT_FLOAT_EQ(form->Label1->leftTwips(), static_cast<float>(kx * 2880));
+    EXPECT_FLOAT_EQ(form->Picture3->widthTwips(), static_cast<float>(kx * 7215));
 }
 
 TEST_F(FormTest, AClientAreaShrunkToNothingRefusesFontsSoftly) {
@@ -83,7 +83,7 @@ TEST_F(FormTest, AClientAreaShrunkToNothingRefusesFontsSoftly) {
     form->setOuterWidth(7600);
     form->setOuterHeight(7800);
     EXPECT_EQ(form->Label3->font().pointSizeF(), 10.5);
-    EXPECT_EQ(form->Picture1->width(), 7215);
+    EXPECT_EQ(form->Picture1->widthTwips(), 7215);
 }
 
 TEST_F(FormTest, AUserResizeScalesButNeverMovesTheWindow) {
@@ -91,7 +91,7 @@ TEST_F(FormTest, AUserResizeScalesButNeverMovesTheWindow) {
     form->resize(700, 600);
     QTest::qWait(20);
     EXPECT_EQ(form->pos(), before);
-    EXPECT_NEAR(form->Picture1->width(), 7215 * form->clientWidth() / 7485, 1e-3);
+    EXPECT_NEAR(form->Picture1->widthTwips(), 7215 * form->clientWidth() / 7485, 1e-3);
 }
 
 TEST_F(FormTest, EachDifficultySizesTheNextDeal) {

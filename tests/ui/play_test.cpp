@@ -1,6 +1,7 @@
 #include "game/connect.h"
 #include "game/test_helpers.h"
 #include "game/match.h"
+#include "game/selection.h"
 #include "render/geometry.h"
 #include "support/form_fixture.h"
 
@@ -37,7 +38,7 @@ TEST_F(FormTest, DealingPutsTheWindowIntoPlay) {
     form->start.click();
     EXPECT_EQ(form->start.caption(), "重新开始");
     EXPECT_EQ(form->Label1->caption(), "现在是第1关");
-    EXPECT_DOUBLE_EQ(form->Label1->left(), form->outerWidth() / 2 - form->Label1->width() / 2);
+    EXPECT_DOUBLE_EQ(form->Label1->leftTwips(), form->outerWidth() / 2 - form->Label1->widthTwips() / 2);
     EXPECT_FALSE(form->meuOption.enabled());
     EXPECT_TRUE(form->pause.enabled());
     EXPECT_TRUE(form->Fail.enabled());
@@ -127,6 +128,31 @@ TEST_F(FormTest, ADealBeforeTheTickScoresTheLinkButPaintsNothingOnTheNewBoard) {
     const QImage& sheet = form->Picture2->canvas().image();
     const int code = s.board(1, 1);
     EXPECT_EQ(shownPixel(form->Picture1, 34 + 17, 34 + 9), sheet.pixel((code % 10) * 34 + 17, (code / 10) * 34 + 9));
+}
+
+// A restart right after a link round the outside: the new tiles are left
+// alone, but the link's band in the ring, which no deal redraws, goes.
+TEST_F(FormTest, ARestartRightAfterALinkThroughTheRingLeavesNoBandBehind) {
+    form->start.click();
+    GameState& s = form->st;
+    s.board(1, 1) = s.board(3, 1) = 5;
+    s.board(2, 1) = 6;  // blocks the straight link: the path runs through row 0
+    clickCell(1, 1);
+    clickCell(3, 1);
+    ASSERT_EQ(s.pending.back().points, (std::vector<Cell>{{1, 1}, {1, 0}, {3, 0}, {3, 1}}));
+    form->start.click();
+    form->Timer2.fire();
+    const QImage shown = form->Picture1->grab().toImage();
+    const QImage& sheet = form->Picture2->canvas().image();
+    auto isBand = [](QRgb c) { return qBlue(c) == 255 && qRed(c) == qGreen(c) && qRed(c) >= 90 && qRed(c) <= 135; };
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (!inPlayArea(s, x / 34, y / 34)) {
+                ASSERT_FALSE(isBand(shown.pixel(x, y))) << x << "," << y;
+            }
+    EXPECT_EQ(shown.pixel(2 * 34 + 5, 5), qRgb(192, 192, 192));  // the ring cell is erased
+    const int code = s.board(1, 1);  // the new tile is shown whole
+    EXPECT_EQ(shown.pixel(34 + 17, 34 + 9), sheet.pixel((code % 10) * 34 + 17, (code / 10) * 34 + 9));
 }
 
 // A whole level through the window: real presses and releases on the

@@ -22,10 +22,10 @@ TEST_F(FormTest, WindowOpensWithItsDesignLayout) {
     };
     for (Want w : {Want{form->Picture3, 120, 480, 7215, 255}, Want{form->Picture1, 120, 840, 7215, 6120},
                    Want{form->Picture2, 960, 1080, 5145, 3105}}) {
-        EXPECT_EQ(w.control->left(), w.left) << w.control->name();
-        EXPECT_EQ(w.control->top(), w.top) << w.control->name();
-        EXPECT_EQ(w.control->width(), w.width) << w.control->name();
-        EXPECT_EQ(w.control->height(), w.height) << w.control->name();
+        EXPECT_EQ(w.control->leftTwips(), w.left) << w.control->name();
+        EXPECT_EQ(w.control->topTwips(), w.top) << w.control->name();
+        EXPECT_EQ(w.control->widthTwips(), w.width) << w.control->name();
+        EXPECT_EQ(w.control->heightTwips(), w.height) << w.control->name();
     }
     EXPECT_EQ(form->Picture1->geometry(), QRect(8, 56, 481, 408));
     EXPECT_EQ(form->Picture2->parentWidget(), form->Picture1);
@@ -38,10 +38,10 @@ TEST_F(FormTest, WindowOpensWithItsDesignLayout) {
     EXPECT_EQ(form->Label3->caption(), "得分:0");
     EXPECT_EQ(form->Label2->caption(), "剩余时间:180秒");
     EXPECT_EQ(form->Label1->caption(), "现在是第0关");
-    EXPECT_EQ(form->Label3->left(), 120);
-    EXPECT_EQ(form->Label2->left(), 5760);
-    EXPECT_EQ(form->Label1->left(), 2880);
-    EXPECT_EQ(form->Label1->top(), 0);
+    EXPECT_EQ(form->Label3->leftTwips(), 120);
+    EXPECT_EQ(form->Label2->leftTwips(), 5760);
+    EXPECT_EQ(form->Label1->leftTwips(), 2880);
+    EXPECT_EQ(form->Label1->topTwips(), 0);
 }
 
 TEST_F(FormTest, LabelsAskForTheirFontsAndShowChineseGlyphs) {
@@ -60,13 +60,13 @@ TEST_F(FormTest, LabelsAskForTheirFontsAndShowChineseGlyphs) {
 }
 
 TEST_F(FormTest, LabelsSizeToTheirCaptionAndGrowToTheRight) {
-    const double left = form->Label3->left();
-    const double width = form->Label3->width();
+    const double left = form->Label3->leftTwips();
+    const double width = form->Label3->widthTwips();
     form->Label3->setCaption("分数:1234567");
-    EXPECT_EQ(form->Label3->left(), left);
-    EXPECT_GT(form->Label3->width(), width);
+    EXPECT_EQ(form->Label3->leftTwips(), left);
+    EXPECT_GT(form->Label3->widthTwips(), width);
     EXPECT_EQ(form->Label3->x(), 8);
-    EXPECT_EQ(form->Label3->width(), form->Label3->QLabel::width() * 15.0);
+    EXPECT_EQ(form->Label3->widthTwips(), form->Label3->QLabel::width() * 15.0);
 }
 
 TEST_F(FormTest, MenuTreeWithCaptionsStatesAndIndexes) {
@@ -166,6 +166,37 @@ TEST_F(FormTest, BoardKeepsWhatIsDrawnThroughRepaintsAndHiding) {
     // The time bar draws in pixels.
     form->Picture3->canvas().fillBox(3, 3, 3, 3, ink);
     EXPECT_EQ(shownPixel(form->Picture3, 3, 3), ink);
+    // Shrunk far below the board, drawn on beyond its edge, grown again.
+    form->setOuterWidth(2000);
+    form->setOuterHeight(2000);
+    ASSERT_LT(form->Picture1->QWidget::width(), 11 * 34);
+    form->Picture1->canvas().fillBox(11 * 510, 9 * 510, 11 * 510 + 500, 9 * 510 + 500, ink);
+    form->setOuterWidth(7600);
+    form->setOuterHeight(7800);
+    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    EXPECT_EQ(shownPixel(form->Picture1, 11 * 34 + 5, 9 * 34 + 5), ink);
+}
+
+// Each backing image holds what its box shows, in device pixels, not more
+// (the time bar keeps its stripes to the client area's right edge, a few
+// pixels beyond its full width).
+TEST_F(FormTest, BackingImagesAreNoLargerThanTheirBoxes) {
+    auto expectFits = [](PictureBox* box, const char* when) {
+        const QSize shown = box->size() * box->devicePixelRatio();
+        const QSize held = box->canvas().image().size();
+        EXPECT_LE(held.width(), shown.width() + 24) << box->name() << " " << when;
+        EXPECT_LE(held.height(), shown.height()) << box->name() << " " << when;
+    };
+    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "at first show");
+    form->start.click();
+    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "after a deal");
+    form->Fail.click();
+    form->Timer1.fire();
+    form->meuHigh.click();
+    form->start.click();
+    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "after a deal at 24 x 14");
+    EXPECT_EQ(form->Picture1->canvas().heldSize(), QSize(26 * 34, 16 * 34));  // the whole grid, no more
+    EXPECT_EQ(form->Picture2->canvas().image().size(), QSize(340, 204));
 }
 
 TEST(MessageText, LinesEndingInALoneCarriageReturnShowAsLines) {

@@ -1,12 +1,13 @@
 #include "form_window.h"
 
 #include <QMenuBar>
-#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 #include <cmath>
-#include <vector>
+
+#include "handler_scope.h"
 
 namespace mepo {
 
@@ -14,23 +15,8 @@ namespace mepo {
 class FormWindow::ClientArea : public QWidget {
 public:
     explicit ClientArea(FormWindow& owner) : owner_(owner) {}
-    std::vector<QPointer<QWidget>> framed;
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        for (const QPointer<QWidget>& w : framed) {
-            if (!w || w->isHidden()) continue;
-            const QRect r = w->geometry().adjusted(-1, -1, 1, 1);
-            p.setPen(QColor(128, 128, 128));
-            p.drawLine(r.topLeft(), r.topRight());
-            p.drawLine(r.topLeft(), r.bottomLeft());
-            p.setPen(Qt::white);
-            p.drawLine(r.bottomLeft(), r.bottomRight());
-            p.drawLine(r.topRight(), r.bottomRight());
-        }
-    }
-
     void resizeEvent(QResizeEvent* e) override {
         if (e->size() != e->oldSize()) owner_.runResize();
     }
@@ -47,28 +33,119 @@ double FormWindow::clientHeight() const { return client_->height() * 15.0; }
 void FormWindow::runResize() {
     ++resizeRuns_;
     clientResized();
-    client_->update();
 }
 
-void FormWindow::frameAround(QWidget* control) { static_cast<ClientArea*>(client_)->framed.push_back(control); }
-
 static int toPx(double twips) { return std::max(0, static_cast<int>(std::lround(twips / 15.0))); }
+
+QMargins FormWindow::frameMargins() const {
+    return windowHandle() && isVisible() ? windowHandle()->frameMargins() : QMargins();
+}
+
+int FormWindow::menuHeight() const {
+    return menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+}
+
+double FormWindow::outerWidth() const {
+    const QMargins m = frameMargins();
+    return (client_->width() + m.left() + m.right()) * 15.0;
+}
+
+double FormWindow::outerHeight() const {
+    const QMargins m = frameMargins();
+    return (client_->height() + menuHeight() + m.top() + m.bottom()) * 15.0;
+}
 
 void FormWindow::setOuterWidth(double twips) { setClientSize(toPx(twips - kFrameWidth), client_->height()); }
 
 void FormWindow::setOuterHeight(double twips) { setClientSize(client_->width(), toPx(twips - kFrameHeight)); }
 
 void FormWindow::setClientSize(int widthPx, int heightPx) {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) showNormal();
-    const int chrome = isVisible() ? height() - client_->height() : menuBar()->sizeHint().height();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
     const int runs = resizeRuns_;
-    resize(widthPx, heightPx + chrome);
-    client_->resize(widthPx, heightPx);  // a shown client area resizes at once
+    client_->resize(widthPx, heightPx);  // a shown client area is laid out at once
     if (resizeRuns_ == runs) runResize();
+    wantedSize_ = true;
+    requestGeometry();
 }
 
-void FormWindow::setLeft(double twips) { move(static_cast<int>(std::lround(twips / 15.0)), y()); }
-void FormWindow::setTop(double twips) { move(x(), static_cast<int>(std::lround(twips / 15.0))); }
+double FormWindow::left() const { return wantedPos_ ? wantedPos_->x() * 15.0 : x() * 15.0; }
+double FormWindow::top() const { return wantedPos_ ? wantedPos_->y() * 15.0 : y() * 15.0; }
+
+void FormWindow::setLeft(double twips) {
+    QPoint p = wantedPos_.value_or(pos());
+    p.setX(static_cast<int>(std::lround(twips / 15.0)));
+    wantedPos_ = p;
+    centredWith_.reset();
+    requestGeometry();
+}
+
+void FormWindow::setTop(double twips) {
+    QPoint p = wantedPos_.value_or(pos());
+    p.setY(static_cast<int>(std::lround(twips / 15.0)));
+    wantedPos_ = p;
+    centredWith_.reset();
+    requestGeometry();
+}
+
+void FormWindow::centreOnScreen(double bottomReserveTwips) {
+    setLeft((screenWidth() - outerWidth()) / 2);
+    setTop((screenHeight() - bottomReserveTwips - outerHeight()) / 2);
+    centredWith_ = bottomReserveTwips;
+}
+
+void FormWindow::requestGeometry() {
+    if (!HandlerScope::active()) {
+        applyGeometry();
+        return;
+    }
+    if (applyQueued_) return;
+    applyQueued_ = true;
+    HandlerScope::whenIdle([self = QPointer<FormWindow>(this)] {
+        if (!self) return;
+        self->applyQueued_ = false;
+        self->applyGeometry();
+    });
+}
+
+void FormWindow::applyGeometry() {
+    const QSize size(client_->width(), client_->height() + menuHeight());
+    if (!isVisible()) {
+        // Before the first show the position is the frame's, wherever the
+        // window manager puts the window inside it.
+        if (wantedSize_) resize(size);
+        if (wantedPos_) move(*wantedPos_);
+    } else if (wantedSize_ || wantedPos_) {
+        // One request for both, so the window goes straight to its new place.
+        const QMargins m = frameMargins();
+        const QPoint frame = wantedPos_.value_or(pos());
+        setGeometry(QRect(frame + QPoint(m.left(), m.top()), size));
+    }
+    wantedPos_.reset();
+    wantedSize_ = false;
+}
+
+void FormWindow::checkFrame() {
+    if (frameKnown_ || frameMargins().isNull()) return;
+    // The window manager has framed the window: the outer size is real now.
+    frameKnown_ = true;
+    if (centredWith_) centreOnScreen(*centredWith_);
+}
+
+void FormWindow::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    checkFrame();
+}
+
+void FormWindow::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    checkFrame();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    checkFrame();
+}
 
 double FormWindow::screenWidth() const { return screen()->geometry().width() * 15.0; }
 double FormWindow::screenHeight() const { return screen()->geometry().height() * 15.0; }

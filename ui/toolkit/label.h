@@ -12,9 +12,6 @@ namespace mepo {
 class Label : public QLabel, public WidgetControl {
 public:
     Label(std::string name, QWidget* parent);
-    // Sizes in twips; QWidget::width() and height() give pixels.
-    using WidgetControl::height;
-    using WidgetControl::width;
 
     std::string caption() const { return text().toStdString(); }
     void setCaption(const std::string& text);

@@ -3,13 +3,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "handler_scope.h"
+
 namespace mepo {
 
-PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, int minWidthPx, int minHeightPx)
+PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent)
     : QWidget(parent),
       WidgetControl(std::move(name), *this),
-      canvas_(minWidthPx, minHeightPx, unitsPerPixel, palette().color(QPalette::Button).rgb()) {
+      canvas_(unitsPerPixel, palette().color(QPalette::Button).rgb(), extent),
+      extent_(extent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    canvas_.setScale(devicePixelRatioF());
+    if (parent) parent->installEventFilter(this);
+    fitCanvas();
 }
 
 void PictureBox::clearPicture() {
@@ -17,12 +23,66 @@ void PictureBox::clearPicture() {
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent* e) {
-    QPainter p(this);
-    p.drawImage(e->rect(), canvas_.image(), e->rect());
+void PictureBox::fitCanvas() {
+    // Without an extent of its own the box keeps what it could show across
+    // the rest of its window: the time bar, which the clock narrows, keeps
+    // its stripes for the full width that a resize gives it back.
+    if (extent_.isEmpty() && parentWidget()) canvas_.setLimit(QSize(parentWidget()->width() - x(), QWidget::height()));
+    canvas_.setBox(size());
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) { canvas_.ensureSize(width(), height()); }
+void PictureBox::paintEvent(QPaintEvent* e) {
+    canvas_.setScale(devicePixelRatioF());
+    QPainter p(this);
+    const QRect held(QPoint(0, 0), canvas_.heldSize());
+    const QRect shown = e->rect() & held;
+    if (!shown.isEmpty()) {
+        const qreal s = canvas_.scale();
+        p.drawImage(shown, canvas_.image(),
+                    QRectF(shown.x() * s, shown.y() * s, shown.width() * s, shown.height() * s));
+    }
+    // Where nothing has been drawn the box shows its plain background.
+    for (const QRect& r : QRegion(e->rect()).subtracted(held)) p.fillRect(r, QColor::fromRgb(canvas_.background()));
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) {
+    fitCanvas();
+    placeBorder();
+}
+
+void PictureBox::moveEvent(QMoveEvent*) {
+    fitCanvas();
+    placeBorder();
+}
+
+bool PictureBox::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == parentWidget() && e->type() == QEvent::Resize) fitCanvas();
+    return false;
+}
+
+void PictureBox::setSunkenBorder(bool on) {
+    if (!on) {
+        delete border_;
+        return;
+    }
+    if (border_ || !parentWidget()) return;
+    border_ = new QFrame(parentWidget());
+    border_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    border_->setLineWidth(1);
+    border_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border_->stackUnder(this);
+    placeBorder();
+    border_->setVisible(!isHidden());
+}
+
+void PictureBox::placeBorder() {
+    if (border_) border_->setGeometry(geometry().adjusted(-1, -1, 1, 1));
+}
+
+void PictureBox::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (border_) border_->setVisible(visible);
+}
 
 static int buttonCode(Qt::MouseButton b) {
     switch (b) {
@@ -39,6 +99,7 @@ static int shiftCode(Qt::KeyboardModifiers m) {
 
 void PictureBox::deliver(const MouseHandler& h, QMouseEvent* e) {
     if (!h) return;
+    HandlerScope scope;
     const float k = static_cast<float>(canvas_.unitsPerPixel());
     h(buttonCode(e->button()), shiftCode(e->modifiers()), static_cast<float>(e->position().x()) * k,
       static_cast<float>(e->position().y()) * k);

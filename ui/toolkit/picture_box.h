@@ -1,8 +1,12 @@
 // A picture box: a widget that shows a persistent off-screen image. Whatever
 // is drawn survives repaints, a message box over it, minimising and
-// restoring; only drawing on it changes what it shows.
+// restoring; only drawing on it changes what it shows. The image is kept in
+// device pixels and holds no more than the box shows, besides what has been
+// drawn on it, and never more than the box's content can need.
 #pragma once
 
+#include <QFrame>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -14,17 +18,23 @@ namespace mepo {
 class PictureBox : public QWidget, public WidgetControl {
 public:
     // unitsPerPixel: 15 for a box drawn in twips, 1 for one drawn in pixels.
-    // The image starts at least minWidthPx x minHeightPx large.
-    PictureBox(std::string name, QWidget* parent, int unitsPerPixel, int minWidthPx, int minHeightPx);
-    // Sizes in twips; QWidget::width() and height() give pixels.
-    using WidgetControl::height;
-    using WidgetControl::width;
+    // extent: the most its content can ever need, in pixels (the board: the
+    // whole grid; the tile sheet: the sheet). Without one, the box keeps what
+    // it could show across the rest of its window at its own height.
+    PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent = {});
 
     Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
     // Shows what has been drawn.
     void refresh() { update(); }
     // An empty picture: back to the plain background.
     void clearPicture();
+
+    // A thin sunken border just outside the box, so its extent shows even
+    // while it is blank; the box's own area and coordinates stay as they are.
+    void setSunkenBorder(bool on);
+
+    void setVisible(bool visible) override;
 
     // Press and release: button (1 left, 2 right, 4 middle), shift state
     // (1 shift, 2 control, 4 alt) and the position in the box's own units.
@@ -35,12 +45,18 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    void moveEvent(QMoveEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void deliver(const MouseHandler& h, QMouseEvent* e);
+    void fitCanvas();
+    void placeBorder();
     Canvas canvas_;
+    QSize extent_;
+    QPointer<QFrame> border_;
 };
 
 }  // namespace mepo

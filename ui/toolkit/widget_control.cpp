@@ -1,10 +1,11 @@
 #include "widget_control.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mepo {
 
-static int px(double twips) { return static_cast<int>(std::lround(twips / kTwips)); }
+static int px(double twips) { return static_cast<int>(std::lround(std::clamp(twips / kTwips, -1e7, 1e7))); }
 
 std::optional<double> WidgetControl::get(Prop p) const {
     switch (p) {
@@ -18,24 +19,34 @@ std::optional<double> WidgetControl::get(Prop p) const {
     return std::nullopt;
 }
 
+// Stores one geometry value as the control keeps it (single precision);
+// refuses what no control can take.
+static bool store(float& slot, double v, bool isSize) {
+    if (!std::isfinite(v) || (isSize && v < 0)) return false;
+    slot = static_cast<float>(v);
+    return true;
+}
+
 bool WidgetControl::set(Prop p, double v) {
-    if (!std::isfinite(v)) return false;
     switch (p) {
-    case Prop::Left: left_ = static_cast<float>(v); break;
-    case Prop::Top: top_ = static_cast<float>(v); break;
-    case Prop::Width:
-        if (v < 0) return false;
-        width_ = static_cast<float>(v);
-        break;
-    case Prop::Height:
-        if (v < 0) return false;
-        height_ = static_cast<float>(v);
-        break;
-    case Prop::FontSize: return setFontSize(v);
+    case Prop::Left: if (!store(left_, v, false)) return false; break;
+    case Prop::Top: if (!store(top_, v, false)) return false; break;
+    case Prop::Width: if (!store(width_, v, true)) return false; break;
+    case Prop::Height: if (!store(height_, v, true)) return false; break;
+    case Prop::FontSize: return std::isfinite(v) && setFontSize(v);
     case Prop::Visible: widget_.setVisible(v != 0); return true;
     }
     place();
     return true;
+}
+
+bool WidgetControl::move(double left, double top, double width, double height) {
+    bool ok = store(left_, left, false);
+    ok = store(top_, top, false) && ok;
+    ok = store(width_, width, true) && ok;
+    ok = store(height_, height, true) && ok;
+    place();
+    return ok;
 }
 
 void WidgetControl::place() {

@@ -16,11 +16,15 @@ public:
 
     std::optional<double> get(Prop p) const override;
     bool set(Prop p, double v) override;
+    // All four at once, shown with one change of the widget's geometry.
+    bool move(double left, double top, double width, double height) override;
 
-    double left() const { return left_; }
-    double top() const { return top_; }
-    double width() const { return *get(Prop::Width); }
-    double height() const { return *get(Prop::Height); }
+    // Geometry in twips, as the game sets it; the widget's own x(), width()
+    // and so on stay in pixels.
+    double leftTwips() const { return left_; }
+    double topTwips() const { return top_; }
+    double widthTwips() const { return *get(Prop::Width); }
+    double heightTwips() const { return *get(Prop::Height); }
 
 protected:
     // Widgets whose size follows their content override these.
