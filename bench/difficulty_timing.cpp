@@ -19,8 +19,8 @@
 // server. The time reported runs from the command to the later of
 //   - the first notification after which the frame stayed at that final
 //     geometry, and
-//   - the board's first paint event at its final size (after the last one
-//     at any other size).
+//   - the end of the board's first paint at its final size (after the last
+//     one at any other size).
 // Centred means: frame left = (screen width - frame width) / 2 and frame
 // top = (screen height - 245 twips - frame height) / 2, each within 1 px.
 // A change that has not settled within S seconds (default 20) is a failure.
@@ -205,7 +205,9 @@ struct Paint {
     QSize size;
 };
 
-// Every paint event the board receives, with the board's size then.
+// Every paint event the board receives, with the board's size then,
+// stamped once the board has painted: the filter hands the event on to the
+// board itself, as delivery would next, and takes it as delivered.
 class PaintLog : public QObject {
 public:
     explicit PaintLog(QWidget* board) : board_(board) { board->installEventFilter(this); }
@@ -213,8 +215,11 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (o == board_ && e->type() == QEvent::Paint) paints.push_back({nowMs(), board_->size()});
-        return false;
+        if (o != board_ || e->type() != QEvent::Paint) return false;
+        const QSize size = board_->size();
+        const bool handled = static_cast<QObject*>(board_)->event(e);
+        paints.push_back({nowMs(), size});
+        return handled;
     }
 
 private:
