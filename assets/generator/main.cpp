@@ -2,14 +2,20 @@
 //
 //   make_assets <output-dir>
 //
-// writes <output-dir>/tiles.jpg (the tile sheet) and <output-dir>/icon.ico
-// (the window icon), then reads both back to check them. Nothing here is
-// random, so the same fonts and Qt give the same files.
+// writes into <output-dir>
+//   tiles.jpg         the tile sheet
+//   tiles@2x.jpg      the same sheet drawn at twice the size, for high-DPI screens
+//   icon.ico          the window icon
+//   icons/NxN.png     the same icon for desktop menus, N = 16 ... 256
+// then reads them all back to check them. Nothing here is random, so the same
+// fonts and Qt give the same files.
 //
 // Tile sheet: 340 x 204 pixels, 10 columns x 6 rows of 34 x 34 tiles; the
 // tile for picture i = row * 10 + col has its top-left pixel at
 // (34 * col, 34 * row). Every tile is finished: grey face, one-pixel bevel,
-// picture in the middle.
+// picture in the middle. The double-size sheet has the same layout at 68 x 68
+// per tile with a two-pixel bevel; its pictures are drawn from the font's
+// bitmaps, not enlarged from the small sheet.
 
 #include <QBuffer>
 #include <QByteArray>
@@ -148,17 +154,20 @@ void paintPicture(QPainter &p, QPoint origin, int size, int box, const QImage &p
     p.drawImage(x, y, scaled);
 }
 
-bool writeTiles(const QString &path, const std::vector<QImage> &pictures)
+// The tile sheet at `scale` times its normal size: every length, the bevel
+// included, is multiplied.
+bool writeTiles(const QString &path, const std::vector<QImage> &pictures, int scale)
 {
-    QImage sheet(kTile * kColumns, kTile * kRows, QImage::Format_RGB32);
+    const int tile = kTile * scale;
+    QImage sheet(tile * kColumns, tile * kRows, QImage::Format_RGB32);
     sheet.fill(kFace);
     {
         QPainter p(&sheet);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int i = 0; i < kColumns * kRows; ++i) {
-            const QPoint origin(kTile * (i % kColumns), kTile * (i / kColumns));
-            paintTileFace(p, origin, kTile);
-            paintPicture(p, origin, kTile, kPictureBox, pictures[i]);
+            const QPoint origin(tile * (i % kColumns), tile * (i / kColumns));
+            paintTileFace(p, origin, tile, scale);
+            paintPicture(p, origin, tile, kPictureBox * scale, pictures[i]);
         }
     }
 
@@ -227,17 +236,57 @@ void putU32(QByteArray &out, unsigned v)
     putU16(out, v >> 16);
 }
 
+// One icon image as PNG data; empty if it could not be encoded.
+QByteArray iconPng(int size, const QImage &picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!drawIcon(size, picture).save(&buffer, "PNG"))
+        return {};
+    return png;
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
+        std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// The window icon's sizes, and those of the desktop's icon theme.
+constexpr std::array<int, 3> kWindowIconSizes{16, 48, 256};
+constexpr std::array<int, 6> kThemeIconSizes{16, 32, 48, 64, 128, 256};
+
+QString themeIconPath(const QDir &out, int size)
+{
+    return out.filePath(QStringLiteral("icons/%1x%1.png").arg(size));
+}
+
+// The icon for desktop menus and launchers: one PNG per size, the same
+// images as in the window icon.
+bool writeThemeIcons(const QDir &out, const QImage &picture)
+{
+    for (int size : kThemeIconSizes) {
+        const QByteArray png = iconPng(size, picture);
+        if (png.isEmpty() || !writeFile(themeIconPath(out, size), png))
+            return false;
+    }
+    return true;
+}
+
 // Qt's ico writer stores one image per file, so the container is written
 // here: ICONDIR, one ICONDIRENTRY per image, then each image as PNG data.
 bool writeIcon(const QString &path, const QImage &picture)
 {
-    const std::array<int, 3> sizes{16, 48, 256};
+    const auto &sizes = kWindowIconSizes;
     std::vector<QByteArray> pngs;
     for (int size : sizes) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!drawIcon(size, picture).save(&buffer, "PNG"))
+        const QByteArray png = iconPng(size, picture);
+        if (png.isEmpty())
             return false;
         pngs.push_back(png);
     }
@@ -260,28 +309,34 @@ bool writeIcon(const QString &path, const QImage &picture)
     }
     for (const QByteArray &png : pngs)
         ico.append(png);
-
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ico) != ico.size()) {
-        std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
+    return writeFile(path, ico);
 }
 
-// Reads the files back the way the game will.
-bool check(const QString &tilesPath, const QString &iconPath)
+// Reads the files back the way the game and the desktop will.
+bool check(const QString &tilesPath, const QString &tiles2xPath, const QString &iconPath,
+           const QDir &out)
 {
     bool ok = true;
-    const QImage sheet(tilesPath);
-    if (sheet.size() != QSize(kTile * kColumns, kTile * kRows)) {
-        std::fprintf(stderr, "make_assets: %s does not read back at 340 x 204\n",
-                     qPrintable(tilesPath));
-        ok = false;
+    for (int scale : {1, 2}) {
+        const QString &path = scale == 1 ? tilesPath : tiles2xPath;
+        const QSize size(kTile * kColumns * scale, kTile * kRows * scale);
+        if (QImage(path).size() != size) {
+            std::fprintf(stderr, "make_assets: %s does not read back at %d x %d\n",
+                         qPrintable(path), size.width(), size.height());
+            ok = false;
+        }
+    }
+    for (int size : kThemeIconSizes) {
+        const QImage image(themeIconPath(out, size));
+        if (image.size() != QSize(size, size) || !image.hasAlphaChannel()) {
+            std::fprintf(stderr, "make_assets: %s reads back as %d x %d\n",
+                         qPrintable(themeIconPath(out, size)), image.width(), image.height());
+            ok = false;
+        }
     }
 
     QImageReader reader(iconPath);
-    const std::array<int, 3> sizes{16, 48, 256};
+    const auto &sizes = kWindowIconSizes;
     if (reader.imageCount() != int(sizes.size())) {
         std::fprintf(stderr, "make_assets: %s reads back with %d images\n",
                      qPrintable(iconPath), reader.imageCount());
@@ -353,14 +408,22 @@ int main(int argc, char **argv)
     }
 
     const QString tilesPath = out.filePath(QStringLiteral("tiles.jpg"));
+    const QString tiles2xPath = out.filePath(QStringLiteral("tiles@2x.jpg"));
     const QString iconPath = out.filePath(QStringLiteral("icon.ico"));
-    if (!writeTiles(tilesPath, pictures))
+    if (!out.mkpath(QStringLiteral("icons"))) {
+        std::fprintf(stderr, "make_assets: cannot make %s\n", qPrintable(out.filePath("icons")));
         return 1;
-    if (!writeIcon(iconPath, pictures[kIconPicture]))
+    }
+    if (!writeTiles(tilesPath, pictures, 1) || !writeTiles(tiles2xPath, pictures, 2))
         return 1;
-    if (!check(tilesPath, iconPath))
+    if (!writeIcon(iconPath, pictures[kIconPicture]) ||
+        !writeThemeIcons(out, pictures[kIconPicture]))
+        return 1;
+    if (!check(tilesPath, tiles2xPath, iconPath, out))
         return 1;
 
-    std::printf("make_assets: wrote %s and %s\n", qPrintable(tilesPath), qPrintable(iconPath));
+    std::printf("make_assets: wrote %s, %s, %s and %s\n", qPrintable(tilesPath),
+                qPrintable(tiles2xPath), qPrintable(iconPath),
+                qPrintable(out.filePath(QStringLiteral("icons"))));
     return 0;
 }
