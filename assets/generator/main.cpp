@@ -144,13 +144,21 @@ void paintTileFace(QPainter &p, QPoint origin, int size, int bevel = 1)
     p.fillRect(x, y + size - bevel, size, bevel, kShadow);
 }
 
-// Draws `picture` scaled to fit a `box` x `box` square centred on the tile.
-void paintPicture(QPainter &p, QPoint origin, int size, int box, const QImage &picture)
+// Draws `picture` scaled to fit a `box` x `box` square centred on a tile of
+// side `size`. With a `scale` above 1, `size` and `box` are still those of
+// the normal tile: the picture is drawn from the font's bitmap at `scale`
+// times the size and place it has on the normal tile, so a double-size tile
+// is the normal one at twice the density, not nudged by its own rounding.
+void paintPicture(QPainter &p, QPoint origin, int size, int box, const QImage &picture,
+                  int scale = 1)
 {
+    const QSize fitted = picture.size().scaled(box, box, Qt::KeepAspectRatio);
     const QImage scaled =
-        picture.scaled(box, box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const int x = origin.x() + (size - scaled.width() + 1) / 2;
-    const int y = origin.y() + (size - scaled.height() + 1) / 2;
+        scale == 1 ? picture.scaled(box, box, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                   : picture.scaled(fitted * scale, Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+    const int x = origin.x() + (size - fitted.width() + 1) / 2 * scale;
+    const int y = origin.y() + (size - fitted.height() + 1) / 2 * scale;
     p.drawImage(x, y, scaled);
 }
 
@@ -167,7 +175,7 @@ bool writeTiles(const QString &path, const std::vector<QImage> &pictures, int sc
         for (int i = 0; i < kColumns * kRows; ++i) {
             const QPoint origin(tile * (i % kColumns), tile * (i / kColumns));
             paintTileFace(p, origin, tile, scale);
-            paintPicture(p, origin, tile, kPictureBox * scale, pictures[i]);
+            paintPicture(p, origin, kTile, kPictureBox, pictures[i], scale);
         }
     }
 
