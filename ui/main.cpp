@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop entry's name, so that the desktop shows the window under
+    // the game's own entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MEPO_APP_ID));
     mepo::installChineseFontFallbacks();
     // Qt's own words (the OK of a message box) in Simplified Chinese too.
     QTranslator qtWords;
