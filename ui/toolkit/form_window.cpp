@@ -45,14 +45,16 @@ int FormWindow::menuHeight() const {
     return menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
 }
 
+QSize FormWindow::clientSize() const { return wantedClient_.value_or(client_->size()); }
+
 double FormWindow::outerWidth() const {
     const QMargins m = frameMargins();
-    return (client_->width() + m.left() + m.right()) * 15.0;
+    return (clientSize().width() + m.left() + m.right()) * 15.0;
 }
 
 double FormWindow::outerHeight() const {
     const QMargins m = frameMargins();
-    return (client_->height() + menuHeight() + m.top() + m.bottom()) * 15.0;
+    return (clientSize().height() + menuHeight() + m.top() + m.bottom()) * 15.0;
 }
 
 void FormWindow::setOuterWidth(double twips) { setClientSize(toPx(twips - kFrameWidth), client_->height()); }
@@ -63,9 +65,9 @@ void FormWindow::setClientSize(int widthPx, int heightPx) {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
     const int runs = resizeRuns_;
+    wantedClient_ = QSize(widthPx, heightPx);
     client_->resize(widthPx, heightPx);  // a shown client area is laid out at once
     if (resizeRuns_ == runs) runResize();
-    wantedSize_ = true;
     requestGeometry();
 }
 
@@ -109,27 +111,33 @@ void FormWindow::requestGeometry() {
 }
 
 void FormWindow::applyGeometry() {
-    const QSize size(client_->width(), client_->height() + menuHeight());
+    const QSize client = clientSize();
+    const QSize size(client.width(), client.height() + menuHeight());
+    if (wantedClient_) requestedClient_ = wantedClient_;
     if (!isVisible()) {
         // Before the first show the position is the frame's, wherever the
         // window manager puts the window inside it.
-        if (wantedSize_) resize(size);
+        if (wantedClient_) resize(size);
         if (wantedPos_) move(*wantedPos_);
-    } else if (wantedSize_ || wantedPos_) {
+    } else if (wantedClient_ || wantedPos_) {
         // One request for both, so the window goes straight to its new place.
         const QMargins m = frameMargins();
         const QPoint frame = wantedPos_.value_or(pos());
         setGeometry(QRect(frame + QPoint(m.left(), m.top()), size));
     }
     wantedPos_.reset();
-    wantedSize_ = false;
+    wantedClient_.reset();
 }
 
 void FormWindow::checkFrame() {
     if (frameKnown_ || frameMargins().isNull()) return;
     // The window manager has framed the window: the outer size is real now.
+    // Its first reports may still carry the size the window had before the
+    // last request, so the centring goes by the size last asked for.
     frameKnown_ = true;
-    if (centredWith_) centreOnScreen(*centredWith_);
+    if (!centredWith_) return;
+    if (requestedClient_) wantedClient_ = requestedClient_;
+    centreOnScreen(*centredWith_);
 }
 
 void FormWindow::showEvent(QShowEvent* e) {

@@ -75,8 +75,10 @@ private:
 
     QWidget* client_;
     int resizeRuns_ = 0;
-    std::optional<QPoint> wantedPos_;  // frame top-left, pixels
-    bool wantedSize_ = false;
+    QSize clientSize() const;  // as asked for, while the request waits
+    std::optional<QPoint> wantedPos_;     // frame top-left, pixels
+    std::optional<QSize> wantedClient_;   // client area, pixels
+    std::optional<QSize> requestedClient_;  // the client area last asked of the window
     bool applyQueued_ = false;
     bool frameKnown_ = false;
     std::optional<double> centredWith_;  // the bottom reserve of the last centring

@@ -1,0 +1,137 @@
+// The window on a real X server with a window manager, where the window
+// manager frames, sizes and places windows in its own time.
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QMenuBar>
+#include <QScreen>
+#include <set>
+
+#include "flow/difficulty.h"
+#include "ui/form1.h"
+#include "x_server.h"
+
+namespace mepo {
+
+using test::frameOnServer;
+using test::settle;
+using test::windowOnServer;
+
+namespace {
+
+// The frame stands centred: horizontally on the screen, vertically in the
+// screen height less a reserve at the bottom, each within a pixel.
+bool centred(const QWidget& w, QRect frame, double bottomReservePx) {
+    const QRect screen = w.screen()->geometry();
+    return std::abs(frame.x() - (screen.width() - frame.width()) / 2.0) <= 1 &&
+           std::abs(frame.y() - (screen.height() - bottomReservePx - frame.height()) / 2.0) <= 1;
+}
+
+std::string describe(const Form1& f) {
+    const QRect frame = frameOnServer(f), win = windowOnServer(f);
+    const QRect screen = f.screen()->geometry();
+    return "frame " + std::to_string(frame.width()) + "x" + std::to_string(frame.height()) + "+" +
+           std::to_string(frame.x()) + "+" + std::to_string(frame.y()) + ", window " + std::to_string(win.width()) +
+           "x" + std::to_string(win.height()) + ", screen " + std::to_string(screen.width()) + "x" +
+           std::to_string(screen.height());
+}
+
+class RealWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QCursor::setPos(0, 0);  // away from the menus
+        form = std::make_unique<Form1>();
+        form->show();
+    }
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace
+
+TEST_F(RealWindow, OpensAtItsDesignClientSizeCentredOnTheScreen) {
+    const bool ok = settle([&] {
+        const QRect frame = frameOnServer(*form), win = windowOnServer(*form);
+        return win.size() == QSize(499, 474 + form->menuBar()->height()) && frame.height() > win.height() &&
+               centred(*form, frame, 0);
+    });
+    EXPECT_TRUE(ok) << describe(*form);
+    EXPECT_EQ(form->clientWidth(), 7485);
+    EXPECT_EQ(form->clientHeight(), 7110);
+}
+
+TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
+    ASSERT_TRUE(settle([&] { return centred(*form, frameOnServer(*form), 0); })) << describe(*form);
+    struct Step {
+        MenuItem Form1::*item;
+        Difficulty d;
+    };
+    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
+                      Step{&Form1::meuBase, Difficulty::Base}, Step{&Form1::meuHigh, Difficulty::High},
+                      Step{&Form1::meuHigh, Difficulty::High}}) {
+        (form.get()->*step.item).click();
+        const DifficultySize size = difficultySize(step.d);
+        const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
+        const bool ok = settle([&] {
+            const QRect win = windowOnServer(*form);
+            return win.size() == QSize(client.width(), client.height() + form->menuBar()->height()) &&
+                   centred(*form, frameOnServer(*form), 245 / 15.0);
+        });
+        EXPECT_TRUE(ok) << (form.get()->*step.item).caption() << ": " << describe(*form);
+        // The game laid itself out for the size the window really has.
+        EXPECT_EQ(form->client()->size(), client);
+        EXPECT_GE(form->Picture1->width(), (size.cols + 2) * 34);
+        EXPECT_GE(form->Picture1->height(), (size.rows + 2) * 34);
+    }
+}
+
+// The menus as the server shows them: separators are plain lines with no
+// text on them, and only the checked difficulty has a mark.
+TEST_F(RealWindow, MenusShowPlainSeparatorsAndOneCheckMark) {
+    ASSERT_TRUE(settle([&] { return centred(*form, frameOnServer(*form), 0); })) << describe(*form);
+    auto shown = [&](MenuItem& menu) {
+        QMenu* m = menu.menu();
+        m->popup(form->menuBar()->mapToGlobal(form->menuBar()->actionGeometry(m->menuAction()).bottomLeft()));
+        settle([&] { return m->isVisible() && windowOnServer(*m).size() == m->size(); });
+        settle([] { return false; }, 150);  // let it paint
+        const QImage image = m->screen()->grabWindow(m->winId()).toImage();
+        m->hide();
+        return image;
+    };
+    auto dark = [](QRgb c) { return qGray(c) < 128; };
+    for (MenuItem* menu : {&form->game, &form->dtmh}) {
+        const QImage image = shown(*menu);
+        ASSERT_FALSE(image.isNull());
+        int separators = 0;
+        for (QAction* a : menu->menu()->actions()) {
+            if (!a->isSeparator()) continue;
+            ++separators;
+            const QRect r = menu->menu()->actionGeometry(a);
+            EXPECT_LT(r.height(), 16) << menu->caption();
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    ASSERT_FALSE(dark(image.pixel(x, y))) << menu->caption() << " separator at " << x << "," << y;
+        }
+        EXPECT_EQ(separators, 2);
+    }
+    // Left of the caption: a mark on the checked item, nothing at all on the others.
+    auto markArea = [&](const QImage& image, MenuItem& item) {
+        // Inside the menu's own frame line.
+        const QRect r = form->meuOption.menu()->actionGeometry(item.action()).adjusted(3, 1, 0, -1);
+        std::set<QRgb> colours;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x < r.left() + 20; ++x) colours.insert(image.pixel(x, y));
+        return colours.size();
+    };
+    for (MenuItem* chosen : {&form->meuBase, &form->meuHigh}) {
+        chosen->click();
+        const QImage image = shown(form->meuOption);
+        for (MenuItem* item : {&form->meuBase, &form->meuMiddle, &form->meuHigh}) {
+            if (item == chosen)
+                EXPECT_GT(markArea(image, *item), 1u) << item->caption();
+            else
+                EXPECT_EQ(markArea(image, *item), 1u) << item->caption() << " shows something beside it";
+        }
+    }
+}
+
+}  // namespace mepo
