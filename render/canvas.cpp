@@ -134,10 +134,11 @@ void Canvas::line(double x1, double y1, double x2, double y2, QRgb colour) {
         plotDeviceLine(x, y, ex, ey, colour);
         return;
     }
-    // As many parallel device lines as a pixel is wide, side by side across
-    // the line's direction.
+    // As many parallel device lines as a pixel is wide, side by side: one
+    // above the other for a line that runs across, else one beside the
+    // other (so the slanted stripes tile the bar without a gap).
     const int thick = std::max(1, static_cast<int>(std::lround(scale_)));
-    const bool alongX = std::abs(ex - x) >= std::abs(ey - y);
+    const bool alongX = std::abs(ex - x) > std::abs(ey - y);
     for (int k = 0; k < thick; ++k) {
         const int ox = alongX ? 0 : k, oy = alongX ? k : 0;
         plotDeviceLine(dev(x) + ox, dev(y) + oy, dev(ex) + ox, dev(ey) + oy, colour);

@@ -77,8 +77,7 @@ void Form1::buildControls() {
     placeAt(*Picture1, {120, 840, 7215, 6120});
     placeAt(*Picture2, {960, 1080, 5145, 3105});
     Picture2->hide();
-    const QImage sheet = tileSheet();
-    Picture2->canvas().copyFrom(sheet, 0, 0, sheet.width(), sheet.height(), 0, 0);
+    loadTileSheet();
     Picture1->setEnabled(false);  // a deal switches the board on
     Picture1->setSunkenBorder(true);
 
@@ -93,6 +92,19 @@ void Form1::buildControls() {
     placeAt(*Label1, {2880, 0, 1815, 315});
 
     controls_ = {Picture3, Picture1, Picture2, &Timer2, &Timer1, Label3, Label2, Label1};
+}
+
+void Form1::loadTileSheet() {
+    // The sheet at the board's density: on a double-density screen the
+    // double-size sheet, so tiles are copied pixel for pixel there too.
+    const qreal ratio = Picture1->canvas().scale();
+    Canvas& holder = Picture2->canvas();
+    if (!holder.image().isNull() && holder.scale() == ratio) return;
+    QImage sheet = ratio > 1 ? tileSheet2x() : tileSheet();
+    sheet.setDevicePixelRatio(ratio > 1 ? 2 : 1);
+    holder.clear();
+    holder.setScale(ratio);
+    holder.copyFrom(sheet, 0, 0, 340, 204, 0, 0);
 }
 
 void Form1::buildMenus() {

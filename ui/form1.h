@@ -80,6 +80,7 @@ protected:
 
 private:
     void buildControls();
+    void loadTileSheet();
     void buildMenus();
     void connectHandlers();
     void applyPhase();

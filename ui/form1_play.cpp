@@ -21,6 +21,7 @@ void Form1::start_Click(int /*index*/) {
     // new board and are left alone.
     forgetPendingPaint(st);
     deal(st, rng);
+    loadTileSheet();  // the screen's density may have changed
     drawBoard(Picture1->canvas(), Picture2->canvas().image(), st);
     Picture1->refresh();
     stripeTimeBar(Picture3->canvas());
