@@ -74,21 +74,17 @@ void FormWindow::setClientSize(int widthPx, int heightPx) {
 double FormWindow::left() const { return wantedPos_ ? wantedPos_->x() * 15.0 : x() * 15.0; }
 double FormWindow::top() const { return wantedPos_ ? wantedPos_->y() * 15.0 : y() * 15.0; }
 
-void FormWindow::setLeft(double twips) {
+void FormWindow::moveFrame(std::optional<double> leftTwips, std::optional<double> topTwips) {
     QPoint p = wantedPos_.value_or(pos());
-    p.setX(static_cast<int>(std::lround(twips / 15.0)));
+    if (leftTwips) p.setX(static_cast<int>(std::lround(*leftTwips / 15.0)));
+    if (topTwips) p.setY(static_cast<int>(std::lround(*topTwips / 15.0)));
     wantedPos_ = p;
     centredWith_.reset();
     requestGeometry();
 }
 
-void FormWindow::setTop(double twips) {
-    QPoint p = wantedPos_.value_or(pos());
-    p.setY(static_cast<int>(std::lround(twips / 15.0)));
-    wantedPos_ = p;
-    centredWith_.reset();
-    requestGeometry();
-}
+void FormWindow::setLeft(double twips) { moveFrame(twips, std::nullopt); }
+void FormWindow::setTop(double twips) { moveFrame(std::nullopt, twips); }
 
 void FormWindow::centreOnScreen(double bottomReserveTwips) {
     setLeft((screenWidth() - outerWidth()) / 2);

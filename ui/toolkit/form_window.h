@@ -65,6 +65,7 @@ private:
     class ClientArea;
     void setClientSize(int widthPx, int heightPx);
     void runResize();
+    void moveFrame(std::optional<double> leftTwips, std::optional<double> topTwips);
     QMargins frameMargins() const;
     int menuHeight() const;
     // Asks the window for the wanted place and size, now or, while a handler
