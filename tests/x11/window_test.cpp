@@ -71,10 +71,11 @@ TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
         (form.get()->*step.item).click();
         const DifficultySize size = difficultySize(step.d);
         const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
+        // Until the server shows it and the game has heard the last of it.
         const bool ok = settle([&] {
             const QRect win = windowOnServer(*form);
             return win.size() == QSize(client.width(), client.height() + form->menuBar()->height()) &&
-                   centred(*form, frameOnServer(*form), 245 / 15.0);
+                   centred(*form, frameOnServer(*form), 245 / 15.0) && form->client()->size() == client;
         });
         EXPECT_TRUE(ok) << (form.get()->*step.item).caption() << ": " << describe(*form);
         // The game laid itself out for the size the window really has.

@@ -53,24 +53,59 @@ QRect frameOnServer(const QWidget& window) {
     return onScreen(c, w);
 }
 
+namespace {
+
+bool hasWindowManagerCheck(xcb_connection_t* c) {
+    static const char name[] = "_NET_SUPPORTING_WM_CHECK";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+    if (!atom) return false;
+    xcb_get_property_reply_t* p =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, rootOf(c), atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    const bool there = p && xcb_get_property_value_length(p) > 0;
+    std::free(p);
+    std::free(atom);
+    return there;
+}
+
+bool framed(xcb_connection_t* c, xcb_window_t w) {
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr);
+    const bool yes = tree && tree->parent != tree->root;
+    std::free(tree);
+    return yes;
+}
+
+}  // namespace
+
 bool waitForWindowManager() {
     xcb_connection_t* c = connection();
     if (!c) return false;
-    static const char name[] = "_NET_SUPPORTING_WM_CHECK";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
-    if (!atom) return false;
-    const xcb_atom_t check = atom->atom;
-    std::free(atom);
-    for (int i = 0; i < 100; ++i) {
-        xcb_get_property_reply_t* p = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, rootOf(c), check, XCB_ATOM_WINDOW, 0, 1), nullptr);
-        const bool there = p && xcb_get_property_value_length(p) > 0;
-        std::free(p);
-        if (there) return true;
-        QThread::msleep(100);
+    int waited = 0;
+    while (!hasWindowManagerCheck(c)) {
+        if ((waited += 50) > 10000) return false;
+        QThread::msleep(50);
     }
-    return false;
+    // Up, and framing windows: map a small probe window until it gets a
+    // frame (mapped again now and then, in case it came too early).
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const xcb_window_t probe = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, probe, screen->root, 0, 0, 10, 10, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    bool ok = false;
+    for (int attempt = 0; attempt < 20 && !ok; ++attempt) {
+        xcb_map_window(c, probe);
+        xcb_flush(c);
+        for (int i = 0; i < 10 && !ok; ++i) {
+            QThread::msleep(50);
+            ok = framed(c, probe);
+        }
+        if (!ok) {
+            xcb_unmap_window(c, probe);
+            xcb_flush(c);
+        }
+    }
+    xcb_destroy_window(c, probe);
+    xcb_flush(c);
+    return ok;
 }
 
 bool settle(const std::function<bool()>& done, int limitMs) {

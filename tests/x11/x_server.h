@@ -11,9 +11,10 @@ namespace mepo::test {
 QRect frameOnServer(const QWidget& window);
 // The widget's own window on the server, in screen coordinates.
 QRect windowOnServer(const QWidget& window);
-// Waits until a window manager runs on the display (at most ten seconds).
+// Waits until a window manager frames windows on the display (at most ten
+// seconds).
 bool waitForWindowManager();
 // Runs the event loop until done() or the limit; true if done() came true.
-bool settle(const std::function<bool()>& done, int limitMs = 10000);
+bool settle(const std::function<bool()>& done, int limitMs = 30000);
 
 }  // namespace mepo::test

@@ -25,7 +25,14 @@ private:
     FormWindow& owner_;
 };
 
-FormWindow::FormWindow() : client_(new ClientArea(*this)) { setCentralWidget(client_); }
+FormWindow::FormWindow() : client_(new ClientArea(*this)) {
+    setCentralWidget(client_);
+    frameWatch_.setInterval(50);
+    QObject::connect(&frameWatch_, &QTimer::timeout, [this] {
+        checkFrame();
+        if (frameKnown_ || ++frameLooks_ >= 60) frameWatch_.stop();  // no frame comes without a window manager
+    });
+}
 
 double FormWindow::clientWidth() const { return client_->width() * 15.0; }
 double FormWindow::clientHeight() const { return client_->height() * 15.0; }
@@ -139,6 +146,10 @@ void FormWindow::checkFrame() {
 void FormWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     checkFrame();
+    if (!frameKnown_ && !frameWatch_.isActive()) {
+        frameLooks_ = 0;
+        frameWatch_.start();
+    }
 }
 
 void FormWindow::moveEvent(QMoveEvent* e) {

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QTimer>
 #include <optional>
 
 namespace mepo {
@@ -82,6 +83,10 @@ private:
     std::optional<QSize> requestedClient_;  // the client area last asked of the window
     bool applyQueued_ = false;
     bool frameKnown_ = false;
+    // Looks for the frame for a while after the window is shown: the window
+    // manager may frame it without the window being moved or resized.
+    QTimer frameWatch_;
+    int frameLooks_ = 0;
     std::optional<double> centredWith_;  // the bottom reserve of the last centring
 };
 
