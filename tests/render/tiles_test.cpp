@@ -85,6 +85,8 @@ struct ShippedSheet {
     int scale;  // pixels per pixel of the normal sheet
 };
 
+void PrintTo(const ShippedSheet& s, std::ostream* os) { *os << s.name << " sheet"; }
+
 class ShippedSheets : public ::testing::TestWithParam<ShippedSheet> {};
 
 TEST_P(ShippedSheets, HaveTheLayoutAndMatchTheNormalSheet) {
