@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui/toolkit/message_box.h"
+
 namespace mepo::test {
 
 ModalCloser::ModalCloser() {
@@ -19,6 +21,7 @@ void ModalCloser::poll() {
         SeenBox s;
         s.title = box->windowTitle();
         s.text = box->text();
+        s.given = box->property(kGivenTextProperty).toByteArray().toStdString();
         s.buttons = static_cast<int>(box->buttons().size());
         s.hasIcon = box->icon() != QMessageBox::NoIcon;
         if (QAbstractButton* ok = box->button(QMessageBox::Ok)) s.okText = ok->text();

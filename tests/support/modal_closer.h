@@ -5,13 +5,15 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace mepo::test {
 
 struct SeenBox {
     QString title;
-    QString text;
+    QString text;   // as the box shows it
+    std::string given;  // as the game handed it to the box, byte for byte
     int buttons = 0;
     bool hasIcon = false;
     QString okText;

@@ -1,49 +1,74 @@
 #include "support/form_fixture.h"
+#include "ui/links.h"
 
 namespace mepo {
 
 using test::FormTest;
 
-TEST_F(FormTest, InstructionsShowSixIndentedLines) {
+// The instructions as the game hands them to the box: six lines, each ended
+// by a lone carriage return, the last one too.
+TEST_F(FormTest, InstructionsAreSixLinesEachEndedByALoneCarriageReturn) {
     form->help.click();
     ASSERT_EQ(boxes.seen().size(), 1u);
-    const QStringList lines = boxes.seen()[0].text.split('\n');
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_EQ(lines[0], QString("使用方法:"));
-    EXPECT_EQ(lines[1], QString("         同网上常见的Mepo"));
-    EXPECT_EQ(lines[2], QString("计分方法:"));
-    EXPECT_EQ(lines[3], QString("         当连接成功时计分,连越远,难度越高,加分越多!其中:"));
-    EXPECT_EQ(lines[4], QString("         连线每经过一格 --- 加10分(连接越远时则加分越多)"));
-    EXPECT_EQ(lines[5], QString("         在转弯处的一格 --- 加20分(转弯时难度高加分也多)"));
-    EXPECT_EQ(boxes.seen()[0].title, QString("Mepo(Tazu造型版)"));
+    const test::SeenBox& b = boxes.seen()[0];
+    EXPECT_EQ(b.given,
+              "使用方法:\r"
+              "         同网上常见的Mepo\r"
+              "计分方法:\r"
+              "         当连接成功时计分,连越远,难度越高,加分越多!其中:\r"
+              "         连线每经过一格 --- 加10分(连接越远时则加分越多)\r"
+              "         在转弯处的一格 --- 加20分(转弯时难度高加分也多)\r");
+    // The box shows them as six lines, with no empty seventh.
+    EXPECT_EQ(b.text.split('\n').size(), 6);
+    EXPECT_EQ(b.title, QString("Mepo(Tazu造型版)"));
 }
 
-TEST_F(FormTest, AboutBoxHasTwoLinesUnderTheCaptionAndOnlyOk) {
+// The about text: a credit line and a rights notice joined by CR LF, nothing
+// after the notice.
+TEST_F(FormTest, AboutBoxIsTwoLinesJoinedByCrLfUnderTheCaptionWithOnlyOk) {
     form->ab.click();
     ASSERT_EQ(boxes.seen().size(), 1u);
     const test::SeenBox& b = boxes.seen()[0];
     EXPECT_EQ(b.title, QString("Mepo(Tazu造型版)"));
     EXPECT_EQ(b.buttons, 1);
     EXPECT_FALSE(b.hasIcon);
-    const QStringList lines = b.text.split('\n');
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].startsWith("Mepo(Tazu造型版) - "));
-    EXPECT_TRUE(lines[1].contains("(http://"));
+    const size_t join = b.given.find("\r\n");
+    ASSERT_NE(join, std::string::npos) << b.given;
+    const std::string credit = b.given.substr(0, join), notice = b.given.substr(join + 2);
+    for (const std::string& line : {credit, notice}) {
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        EXPECT_FALSE(line.empty());
+    }
+    EXPECT_EQ(credit.rfind("Mepo(Tazu造型版) - ", 0), 0u) << credit;
+    EXPECT_NE(notice.find(std::string("(") + kArtworkOwnerSite + ")"), std::string::npos) << notice;
 }
 
-TEST_F(FormTest, WebLinksGoToTheBrowserAndLeaveTheGameAlone) {
+TEST_F(FormTest, EachWebLinkOpensItsOwnAddressAndLeavesTheGameAlone) {
     std::vector<std::string> opened;
     form->openUrl = [&](const std::string& url) { opened.push_back(url); };
     form->start.click();
     form->Timer1.fire();
     const auto cells = form->st.cells;
     const QImage board = form->Picture1->grab().toImage();
-    form->meuVisitMyWeb.click();
-    form->meuMailtoMe.click();
-    form->meuWheretoBuy.click();
-    ASSERT_EQ(opened.size(), 3u);
-    for (const std::string& url : opened) EXPECT_EQ(url.rfind("http://", 0), 0u) << url;
-    EXPECT_NE(opened[1].find("/zh-cn/"), std::string::npos);
+    struct Case {
+        MenuItem* item;
+        std::string address;
+    };
+    const Case cases[] = {{&form->meuVisitMyWeb, kMakerHomePage},
+                          {&form->meuMailtoMe, kArtworkOwnerSite},
+                          {&form->meuWheretoBuy, kWhereToBuy}};
+    // Three different plain web addresses, the artwork owner's at its
+    // Simplified-Chinese pages: otherwise a mix-up could not show.
+    EXPECT_NE(cases[0].address, cases[1].address);
+    EXPECT_NE(cases[1].address, cases[2].address);
+    EXPECT_NE(cases[0].address, cases[2].address);
+    EXPECT_NE(cases[1].address.find("/zh-cn/"), std::string::npos);
+    for (const Case& k : cases) {
+        EXPECT_EQ(k.address.rfind("http://", 0), 0u) << k.address;
+        opened.clear();
+        k.item->click();
+        EXPECT_EQ(opened, std::vector<std::string>{k.address}) << k.item->name();
+    }
     EXPECT_EQ(form->st.cells, cells);
     EXPECT_EQ(form->st.timeLeft, 179);
     EXPECT_EQ(form->st.score, 0);

@@ -16,6 +16,9 @@ void showMessage(QWidget* owner, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, owner ? owner->windowTitle() : QString(), messageLines(text),
                     QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    // The text as the game gave it, line ends and all, before the box made
+    // them its own: what a test reads to check the game's texts byte for byte.
+    box.setProperty(kGivenTextProperty, QByteArray::fromStdString(text));
     box.exec();
 }
 

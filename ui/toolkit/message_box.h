@@ -15,4 +15,8 @@ QString messageLines(const std::string& text);
 
 void showMessage(QWidget* owner, const std::string& text);
 
+// The property of an open box that holds its text exactly as it was given
+// to showMessage (a QByteArray).
+inline constexpr const char* kGivenTextProperty = "givenText";
+
 }  // namespace mepo
