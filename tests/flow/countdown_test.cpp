@@ -14,13 +14,27 @@ GameState dealt() {
 }
 }  // namespace
 
-TEST(Countdown, FirstTickShows179AndItsShareOfTheBar) {
+TEST(Countdown, FirstTickShows179) {
     GameState s = dealt();
     const TickOutcome out = countdownTick(s);
     EXPECT_FALSE(out.timedOut);
+    EXPECT_EQ(s.timeLeft, 179);
     EXPECT_EQ(timeCaption(s), "剩余时间:179秒");
-    // The bar scales by the outer width against the design client width.
-    EXPECT_DOUBLE_EQ(timeBarWidth(s, 7600), 179.0 / 180.0 * 7215.0 * (7600.0 / 7485.0));
+}
+
+// The bar is the remaining share of 7215 twips, scaled by the window's outer
+// width against the design client width of 7485 twips.
+TEST(Countdown, TheBarIsTheRemainingShareScaledByTheOuterWidth) {
+    struct Case {
+        int timeLeft;
+        double outerWidth, width;
+    };
+    for (Case k : {Case{180, 7485, 7215}, Case{90, 7485, 3607.5}, Case{36, 7485, 1443}, Case{90, 14970, 7215},
+                   Case{180, 3742.5, 3607.5}, Case{0, 7485, 0}, Case{-3, 7485, 0}}) {
+        GameState s = dealt();
+        s.timeLeft = static_cast<int16_t>(k.timeLeft);
+        EXPECT_DOUBLE_EQ(timeBarWidth(s, k.outerWidth), k.width) << k.timeLeft << " s at " << k.outerWidth;
+    }
 }
 
 TEST(Countdown, TheHundredEightiethTickEndsTheGame) {

@@ -1,31 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "flow/difficulty.h"
 
 namespace mepo {
 
+// 中级 is 初级 times the square root of two, 高级 twice the width and columns
+// of 初级 with the height and rows of 中级.
 TEST(Difficulty, SizesOfTheThreeSettings) {
-    const DifficultySize base = difficultySize(Difficulty::Base);
-    EXPECT_EQ(base.width, 7600.0f);
-    EXPECT_EQ(base.height, 7800.0f);
-    EXPECT_EQ(base.cols, 12);
-    EXPECT_EQ(base.rows, 10);
-
-    const DifficultySize middle = difficultySize(Difficulty::Middle);
-    EXPECT_EQ(middle.width, static_cast<float>(std::sqrt(2.0) * 7600));
-    EXPECT_EQ(middle.height, static_cast<float>(std::sqrt(2.0) * 7800));
-    EXPECT_NEAR(middle.width, 10748.023, 0.001);
-    EXPECT_NEAR(middle.height, 11030.866, 0.001);
-    EXPECT_EQ(middle.cols, 17);
-    EXPECT_EQ(middle.rows, 14);
-
-    const DifficultySize high = difficultySize(Difficulty::High);
-    EXPECT_EQ(high.width, 15200.0f);
-    EXPECT_EQ(high.height, middle.height);
-    EXPECT_EQ(high.cols, 24);
-    EXPECT_EQ(high.rows, 14);
+    struct Case {
+        Difficulty d;
+        double width, height;
+        int cols, rows;
+    };
+    for (Case k : {Case{Difficulty::Base, 7600, 7800, 12, 10}, Case{Difficulty::Middle, 10748.023, 11030.866, 17, 14},
+                   Case{Difficulty::High, 15200, 11030.866, 24, 14}}) {
+        const DifficultySize size = difficultySize(k.d);
+        EXPECT_NEAR(size.width, k.width, 0.001) << k.cols;
+        EXPECT_NEAR(size.height, k.height, 0.001) << k.cols;
+        EXPECT_EQ(size.cols, k.cols);
+        EXPECT_EQ(size.rows, k.rows);
+    }
 }
 
 }  // namespace mepo

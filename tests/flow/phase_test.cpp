@@ -42,11 +42,6 @@ TEST(Phase, EachEventSetsItsRowAndLeavesTheRest) {
     }
 }
 
-TEST(Phase, WindowOpensWithOnlyTheSettingsUsable) {
-    const Phase p;
-    EXPECT_EQ(p, (Phase{false, false, false, false, true}));
-}
-
 TEST(Phase, GiveUpLeavesOneSecondAndIsNeverForgotten) {
     Phase p;
     GameState s;

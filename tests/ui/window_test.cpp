@@ -2,6 +2,7 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 
+#include "game/deal.h"
 #include "support/form_fixture.h"
 #include "ui/toolkit/message_box.h"
 
@@ -42,6 +43,43 @@ TEST_F(FormTest, WindowOpensWithItsDesignLayout) {
     EXPECT_EQ(form->Label2->leftTwips(), 5760);
     EXPECT_EQ(form->Label1->leftTwips(), 2880);
     EXPECT_EQ(form->Label1->topTwips(), 0);
+}
+
+// Loading puts the game at its start whatever the state held before: the
+// small board, level 1, nothing selected, the design size of the client area.
+TEST_F(FormTest, LoadingStartsTheGameAtLevelOneOnTheSmallBoard) {
+    form->st.cols = 24;
+    form->st.rows = 14;
+    form->st.level = 5;
+    form->st.picked = kTrue;
+    form->st.designW = form->st.designH = 1;
+    form->Form_Load();
+    EXPECT_EQ(form->st.cols, 12);
+    EXPECT_EQ(form->st.rows, 10);
+    EXPECT_EQ(form->st.level, 1);
+    EXPECT_EQ(form->st.picked, kFalse);
+    EXPECT_EQ(form->st.designW, 7485);
+    EXPECT_EQ(form->st.designH, 7110);
+}
+
+// The deal is seeded with the seconds of the time of day when the window
+// loads: two windows opened in the same second deal the same board, the one
+// a generator seeded with those seconds deals.
+TEST(Seed, WindowsOpenedInTheSameSecondDealTheSameBoard) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const unsigned seconds = secondsOfTimeOfDay();
+        Form1 a, b;
+        if (secondsOfTimeOfDay() != seconds) continue;  // a new second began meanwhile
+        a.start.click();
+        b.start.click();
+        EXPECT_EQ(a.st.cells, b.st.cells);
+        GameState s;
+        SeededRandom random(seconds);
+        deal(s, random);
+        EXPECT_EQ(a.st.cells, s.cells);
+        return;
+    }
+    FAIL() << "never two windows within one second";
 }
 
 TEST_F(FormTest, LabelsAskForTheirFontsAndShowChineseGlyphs) {
