@@ -7,6 +7,9 @@
 namespace mepo {
 
 IntervalTimer::IntervalTimer(std::string name, int intervalMs) : Control(std::move(name)) {
+    // The clock carries the control's name, so that it can be told apart
+    // from Qt's own timers (a test drives the game's clocks by hand).
+    timer_.setObjectName(QString::fromStdString(this->name()));
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
     QObject::connect(&timer_, &QTimer::timeout, [this] { due(); });

@@ -1,0 +1,987 @@
+// The monkey: a seeded stream of random events through the real window, sent
+// the way a player could send them (presses and releases with any button on
+// and off the board, most of them on tiles and many on pairs that link; every
+// menu command while it is enabled; the two clocks' ticks, also while a
+// message box is open; resizes from tiny to large, minimising and
+// restoring), with what must always hold checked after every event and
+// around every handler.
+//
+// The game's clocks tick only when the monkey fires them (their real ticks
+// are dropped), so a seed replays the same run at any speed:
+//   MEPO_MONKEY_SEED=<seed> MEPO_MONKEY_EVENTS=<events>
+//     build/default/tests/test_ui --gtest_filter='*Monkey*'
+// A failure prints the seed, the event's number and the events before it.
+// Every run ends by printing its figures.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <random>
+#include <sstream>
+
+#include "game/connect.h"
+#include "game/test_helpers.h"
+#include "render/tiles.h"
+#include "support/form_fixture.h"
+#include "ui/links.h"
+#include "ui/texts.h"
+
+namespace mepo {
+
+using test::FormTest;
+
+namespace {
+
+#ifdef MEPO_SANITIZED_BUILD
+constexpr unsigned long long kDefaultEvents = 6000;  // the same run, shorter: a sanitized build is slower
+#else
+constexpr unsigned long long kDefaultEvents = 40000;
+#endif
+constexpr unsigned long long kDefaultSeed = 1;
+
+unsigned long long fromEnvironment(const char* name, unsigned long long fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::strtoull(v, nullptr, 10) : fallback;
+}
+
+// Drops the real ticks of the game's two clocks; the monkey fires them.
+class HandDrivenClocks : public QObject {
+public:
+    HandDrivenClocks() { qApp->installEventFilter(this); }
+    ~HandDrivenClocks() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        return e->type() == QEvent::Timer && qobject_cast<QTimer*>(o) &&
+               (o->objectName() == QLatin1String("Timer1") || o->objectName() == QLatin1String("Timer2"));
+    }
+};
+
+constexpr QRgb kGrey = 0xffc0c0c0;   // an erased cell
+constexpr QRgb kDark = 0xff808080;   // the frame's dark grey
+constexpr QRgb kWhite = 0xffffffff;  // the frame's white
+constexpr int kCell = 34;
+
+// Pixels of a cell that neither a frame (offsets 0 and 33) nor a band
+// (offsets 14..20 across or down) ever covers.
+constexpr QPoint kSamples[] = {{4, 4}, {11, 6}, {27, 4}, {29, 11}, {5, 27}, {10, 29}, {22, 23}, {28, 29}};
+
+// The cell under a pixel of the board: a pixel is 15 twips, a cell 510
+// twips, the fraction dropped toward zero.
+int cellOf(int px) { return px >= 0 ? px / kCell : -(-px / kCell); }
+
+// What a link is worth: 10 for every cell of every segment, both ends of each.
+int64_t worth(const std::vector<Cell>& points) {
+    int64_t cells = 0;
+    for (size_t k = 0; k + 1 < points.size(); ++k)
+        cells += std::abs(points[k + 1].col - points[k].col) + std::abs(points[k + 1].row - points[k].row) + 1;
+    return 10 * cells;
+}
+
+// The cells a link visits.
+std::vector<Cell> cellsOf(const std::vector<Cell>& points) {
+    std::vector<Cell> out;
+    for (size_t k = 0; k + 1 < points.size(); ++k) {
+        Cell c = points[k];
+        const Cell to = points[k + 1];
+        const int dc = (to.col > c.col) - (to.col < c.col), dr = (to.row > c.row) - (to.row < c.row);
+        for (;;) {
+            out.push_back(c);
+            if (c == to || (dc != 0 && dr != 0)) break;
+            c.col += dc;
+            c.row += dr;
+        }
+    }
+    return out;
+}
+
+std::string str(Cell c) { return "(" + std::to_string(c.col) + "," + std::to_string(c.row) + ")"; }
+
+std::string str(const std::vector<Cell>& points) {
+    std::string s;
+    for (Cell c : points) s += str(c);
+    return s;
+}
+
+const char* buttonName(Qt::MouseButton b) {
+    return b == Qt::LeftButton ? "left" : b == Qt::RightButton ? "right" : "middle";
+}
+
+// What the monkey expects of the game, kept from what it did and saw.
+struct Model {
+    struct Pending {
+        std::vector<Cell> points;
+        int code = 0;
+        int dealtCols = 0, dealtRows = 0;  // the play area a later deal drew over
+    };
+    int cols = 12, rows = 10;  // the difficulty's board
+    int level = 1;
+    bool dealt = false;    // a deal since the window opened
+    bool running = false;  // dealt and not timed out since
+    bool blank = true;     // the board shows no tiles: before the first deal, after a time-out
+    bool gaveUp = false;
+    int dealtCols = 0, dealtRows = 0;
+    std::map<int, int> codes;  // tiles in the grid, by code
+    std::vector<Pending> pending;
+    int64_t linkedWorth = 0;  // what all the links taken are worth
+    int64_t score = 0;        // the score last seen
+    std::string timeCaption = "剩余时间:180秒";
+    std::string levelCaption = "现在是第0关";
+    int drawnCol = -1, drawnRow = -1;  // the farthest cell drawn on since the board was last cleared
+    void drew(Cell c) {
+        drawnCol = std::max(drawnCol, c.col);
+        drawnRow = std::max(drawnRow, c.row);
+    }
+};
+
+struct Figures {
+    unsigned long long events = 0, mouse = 0, menu = 0, resizes = 0, exits = 0;
+    unsigned long long deals = 0, links = 0, levelsWon = 0, timeOuts = 0, silentTimeOuts = 0, giveUps = 0;
+    unsigned long long boxes = 0, ticks1 = 0, ticks2 = 0, dueInBoxes = 0;
+};
+
+class Monkey {
+public:
+    Monkey(std::unique_ptr<Form1>& form, test::ModalCloser& boxes, std::function<void()> reopen,
+           unsigned long long seed, unsigned long long events)
+        : form_(form), boxes_(boxes), reopen_(std::move(reopen)), seed_(seed), events_(events), random_(seed) {}
+
+    void run() {
+        QElapsedTimer clock;
+        clock.start();
+        const QImage sheet = form_->Picture2->canvas().image();
+        for (int p = 0; p < 60; ++p) {
+            // Each picture differs from the erase grey and the plain board at some sample.
+            bool told = false;
+            for (QPoint q : kSamples) {
+                const QRgb c = sheet.pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
+                told = told || (c != kGrey && c != form_->Picture1->canvas().background());
+            }
+            ASSERT_TRUE(told) << "the samples cannot tell picture " << p << " from an empty cell";
+        }
+        boxes_.whileOpen = [this] { whileBoxOpen(); };
+        openWindow();
+        checkAll();
+        for (index_ = 1; index_ <= events_ && !failed_; ++index_) {
+            ++figures_.events;
+            step();
+            if (!failed_ && windowClosed_) {
+                note("the window is opened again");
+                reopen_();
+                openWindow();
+            }
+            if (!failed_) checkAll();
+            boxes_.clear();
+        }
+        boxes_.whileOpen = nullptr;
+        const Figures& f = figures_;
+        std::printf(
+            "monkey: seed %llu, %llu events in %.1f s: %llu deals, %llu links, %llu levels won, %llu time-outs "
+            "(%llu silent after %llu give-ups), %llu message boxes; %llu mouse presses and releases, %llu menu "
+            "commands, %llu resizes, %llu exits; %llu countdown and %llu erase ticks run, %llu ticks fell due while "
+            "a box was open\n",
+            seed_, f.events, clock.elapsed() / 1000.0, f.deals, f.links, f.levelsWon, f.timeOuts, f.silentTimeOuts,
+            f.giveUps, f.boxes, f.mouse, f.menu, f.resizes, f.exits, f.ticks1, f.ticks2, f.dueInBoxes);
+        std::fflush(stdout);
+    }
+
+private:
+    // ---- Randomness ----
+    unsigned below(unsigned n) { return static_cast<unsigned>(random_() % n); }
+    bool chance(unsigned percent) { return below(100) < percent; }
+    int between(int lo, int hi) { return lo + static_cast<int>(below(static_cast<unsigned>(hi - lo + 1))); }
+    Qt::MouseButton button() {
+        const unsigned r = below(10);
+        return r < 7 ? Qt::LeftButton : r < 9 ? Qt::RightButton : Qt::MiddleButton;
+    }
+
+    // ---- Reporting ----
+    void note(const std::string& what) {
+        log_.push_back("#" + std::to_string(index_) + " " + what);
+        if (log_.size() > 40) log_.pop_front();
+    }
+
+    void fail(const std::string& what) {
+        if (failed_) return;
+        failed_ = true;
+        std::ostringstream m;
+        m << "monkey, seed " << seed_ << ", event " << index_ << ": " << what << "\nthe last events:\n";
+        for (const std::string& e : log_) m << "  " << e << "\n";
+        m << "replay: MEPO_MONKEY_SEED=" << seed_ << " MEPO_MONKEY_EVENTS=" << index_
+          << " test_ui --gtest_filter='*Monkey*'";
+        ADD_FAILURE() << m.str();
+    }
+
+    void expect(bool ok, const std::string& what) {
+        if (!ok) fail(what);
+    }
+
+    template <typename A, typename B>
+    void expectEq(const A& got, const B& want, const std::string& what) {
+        if (!(got == want)) {
+            std::ostringstream m;
+            m << what << ": got " << got << ", want " << want;
+            fail(m.str());
+        }
+    }
+
+    // ---- The window ----
+    Form1& f() { return *form_; }
+    GameState& st() { return form_->st; }
+
+    void openWindow() {
+        windowClosed_ = false;
+        model_ = Model{};
+        lastTick_ = {};
+        f().rng.reseed(static_cast<unsigned>(random_()));
+        f().openUrl = [this](const std::string& url) { opened_.push_back(url); };
+        instrument();
+    }
+
+    // The visible part of the board, in its own pixels.
+    QRect boardShown() {
+        const QRect inClient(f().Picture1->mapFrom(f().client(), QPoint(0, 0)), f().client()->size());
+        return f().Picture1->rect() & inClient;
+    }
+
+    static bool inPlay(const GameState& s, Cell c) {
+        return c.col >= 1 && c.col <= s.cols && c.row >= 1 && c.row <= s.rows;
+    }
+    static bool holdsTile(const GameState& s, Cell c) { return inPlay(s, c) && s.board(c.col, c.row) != 0; }
+
+    QRgb boardPixel(int x, int y) { return f().Picture1->canvas().pixel(x, y); }
+    QRgb sheetPixel(int code, QPoint q) {
+        const int p = pictureOf(code);
+        return f().Picture2->canvas().pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
+    }
+
+    // ---- Watching the handlers ----
+    // The state before a handler ran, to judge what it did.
+    struct Snap {
+        GameState st;
+        size_t boxes;
+        size_t opened;
+        std::string scoreCaption;
+    };
+    Snap snap() { return {st(), boxes_.seen().size(), opened_.size(), f().Label3->caption()}; }
+    std::vector<test::SeenBox> boxesSince(const Snap& b) {
+        return {boxes_.seen().begin() + static_cast<long>(b.boxes), boxes_.seen().end()};
+    }
+
+    // Runs after(state before) each time the handler has run.
+    template <typename... A>
+    void watch(std::function<void(A...)>& handler, std::function<void(const Snap&)> after) {
+        handler = [this, inner = handler, after](A... a) {
+            const Snap b = snap();
+            inner(a...);
+            after(b);
+        };
+    }
+
+    // A command that leaves the game alone (more checks the rest).
+    void watchAside(MenuItem& item, std::function<void(const Snap&)> more) {
+        watch(item.onClick, [this, more, name = item.name()](const Snap& b) {
+            expect(st().cells == b.st.cells && st().score == b.st.score && st().level == b.st.level &&
+                       st().picked == b.st.picked && st().pending.size() == b.st.pending.size(),
+                   name + " changed the game");
+            more(b);
+        });
+    }
+
+    void instrument() {
+        Form1& w = f();
+        watch(w.start.onClick, [this](const Snap& b) {
+            afterDeal(b.st.score, model_.level, "the start command");
+            expectEq(boxesSince(b).size(), 0u, "boxes shown by a deal");
+        });
+        watch(w.Picture1->onMouseDown, [this](const Snap& b) { afterPress(b); });
+        watch(w.Picture1->onMouseUp, [this](const Snap& b) { afterRelease(b); });
+        watch(w.Timer1.onTick, [this](const Snap& b) { afterCountdownTick(b); });
+        watch(w.Timer2.onTick, [this](const Snap& b) { afterEraseTick(b); });
+        for (MenuItem* item : {&w.pause, &w.reDo})
+            watchAside(*item, [this, item](const Snap& b) {
+                expectEq(st().timeLeft, b.st.timeLeft, "time after " + item->caption());
+            });
+        watchAside(w.Fail, [this](const Snap&) {
+            expectEq(st().timeLeft, 1, "time after 放弃");
+            expectEq(st().gaveUp, 1, "the give-up mark");
+            model_.gaveUp = true;
+            ++figures_.giveUps;
+        });
+        for (auto [item, text] : {std::pair{&w.help, kHelpText}, std::pair{&w.ab, kAboutText}})
+            watchAside(*item, [this, text, name = item->name()](const Snap& b) {
+                const auto shown = boxesSince(b);
+                expectEq(shown.size(), 1u, "boxes shown by " + name);
+                if (shown.size() == 1) {
+                    expect(shown[0].given == text, name + " showed another text: " + shown[0].given);
+                    expect(shown[0].title == QString("Mepo(Tazu造型版)"), name + "'s box has another title");
+                }
+                expectEq(st().timeLeft, b.st.timeLeft, "time after " + name);
+            });
+        for (auto [item, address] : {std::pair{&w.meuVisitMyWeb, kMakerHomePage},
+                                     std::pair{&w.meuMailtoMe, kArtworkOwnerSite},
+                                     std::pair{&w.meuWheretoBuy, kWhereToBuy}})
+            watchAside(*item, [this, address, name = item->name()](const Snap& b) {
+                expect(opened_.size() == b.opened + 1 && opened_.back() == address,
+                       name + " did not open its own address, " + address);
+                expectEq(boxesSince(b).size(), 0u, "boxes shown by " + name);
+            });
+        for (auto [item, cols, rows] : {std::tuple{&w.meuBase, 12, 10}, std::tuple{&w.meuMiddle, 17, 14},
+                                        std::tuple{&w.meuHigh, 24, 14}})
+            watch(item->onClick, [this, item, cols, rows](const Snap& b) {
+                model_.cols = cols;
+                model_.rows = rows;
+                expect(st().cells == b.st.cells && st().score == b.st.score && st().timeLeft == b.st.timeLeft,
+                       item->name() + " changed the game");
+                expect(item->checked() && f().meuBase.checked() + f().meuMiddle.checked() + f().meuHigh.checked() == 1,
+                       item->name() + " does not carry the one check mark");
+                expectEq(st().sizing, 0, "the sizing mark after " + item->name());
+                // The board has room for every cell of the next deal and its ring.
+                expect(f().Picture1->QWidget::width() >= (cols + 2) * kCell &&
+                           f().Picture1->QWidget::height() >= (rows + 2) * kCell,
+                       item->name() + " left the board too small");
+            });
+        watch(w.exit.onClick, [this](const Snap& b) {
+            expect(!f().isVisible(), "the window is still shown after 退出");
+            expect(!f().Timer1.enabled() && !f().Timer2.enabled(), "a clock runs on after 退出");
+            expectEq(boxesSince(b).size(), 0u, "boxes shown by 退出");
+            windowClosed_ = true;
+        });
+    }
+
+    // A deal at the given level has just been made.
+    void afterDeal(int64_t score, int level, const std::string& by) {
+        ++figures_.deals;
+        note("  deal of level " + std::to_string(level) + " at " + std::to_string(model_.cols) + " x " +
+             std::to_string(model_.rows) + " by " + by);
+        const GameState& s = st();
+        expectEq(s.cols, model_.cols, "columns of the deal");
+        expectEq(s.rows, model_.rows, "rows of the deal");
+        expectEq(s.level, level, "level of the deal");
+        std::map<int, int> codes;
+        bool shuffled = false;
+        for (int c = 0; c < kGridCols; ++c)
+            for (int r = 0; r < kGridRows; ++r) {
+                const int code = s.board(c, r);
+                if (!inPlay(s, {c, r})) {
+                    if (code != 0) return fail("a tile outside the play area after a deal at " + str(Cell{c, r}));
+                    continue;
+                }
+                ++codes[code];
+                shuffled = shuffled || code != (level - 1) * 10 + c;
+                if (code < (level - 1) * 10 + 1 || code > (level - 1) * 10 + s.cols)
+                    return fail("code " + std::to_string(code) + " dealt at level " + std::to_string(level));
+            }
+        for (auto [code, n] : codes) expectEq(n, s.rows, "copies of code " + std::to_string(code));
+        expectEq(codes.size(), static_cast<size_t>(s.cols), "kinds dealt");
+        expect(shuffled, "the deal left every column as it was filled");
+        expectEq(s.timeLeft, 180, "time after a deal");
+        lastTick_.outer = -1;
+        expectEq(s.timeTotal, 180, "time allowed");
+        expectEq(s.picked, kFalse, "a tile selected after a deal");
+        expect(f().Timer1.enabled(), "the countdown is stopped after a deal");
+        expect(f().Picture1->isEnabled(), "the board is disabled after a deal");
+        expectEq(f().start.caption(), std::string("重新开始"), "the start item's caption");
+        model_.levelCaption = levelCaption(level);
+        expectEq(f().Label1->caption(), model_.levelCaption, "the level label");
+        expectEq(st().score, score, "score after a deal");
+        model_.dealt = model_.running = true;
+        model_.blank = false;
+        model_.level = level;
+        model_.dealtCols = s.cols;
+        model_.dealtRows = s.rows;
+        model_.codes = codes;
+        for (Model::Pending& p : model_.pending) {
+            p.dealtCols = s.cols;
+            p.dealtRows = s.rows;
+        }
+        model_.drew({s.cols, s.rows});
+    }
+
+    void afterPress(const Snap& b) {
+        const Cell c{cellOf(pressAt_.x()), cellOf(pressAt_.y())};
+        expect(st().clickCol == c.col && st().clickRow == c.row,
+               "press at " + std::to_string(pressAt_.x()) + "," + std::to_string(pressAt_.y()) + " stored cell " +
+                   str(Cell{st().clickCol, st().clickRow}) + ", not " + str(c));
+        expect(st().cells == b.st.cells && st().picks == b.st.picks && st().picked == b.st.picked,
+               "a press changed the grid or the selection");
+        if (holdsTile(st(), c)) {
+            model_.drew(c);
+            expect(boardPixel(c.col * kCell + 5, c.row * kCell) == kDark &&
+                       boardPixel(c.col * kCell + 33, c.row * kCell + 5) == kWhite,
+                   "no sunken frame on the pressed tile " + str(c));
+        }
+    }
+
+    void expectRaised(Cell c, const std::string& why) {
+        expect(boardPixel(c.col * kCell + 5, c.row * kCell) == kWhite &&
+                   boardPixel(c.col * kCell + 33, c.row * kCell + 5) == kDark,
+               "no raised frame on " + str(c) + " " + why);
+    }
+
+    void afterRelease(const Snap& b) {
+        const GameState& s = st();
+        const Cell r{cellOf(releaseAt_.x()), cellOf(releaseAt_.y())};
+        const Cell p{b.st.clickCol, b.st.clickRow};
+        auto unchanged = [&](const std::string& why) {
+            expect(s.cells == b.st.cells && s.picks == b.st.picks && s.picked == b.st.picked &&
+                       s.pending.size() == b.st.pending.size(),
+                   "a release " + why + " changed the grid or the selection");
+        };
+        if (!holdsTile(b.st, r)) return unchanged("off the tiles at " + str(r));
+        if (!(r == p)) {
+            unchanged("on " + str(r) + " after a press on " + str(p));
+            if (holdsTile(b.st, p)) {
+                model_.drew(p);
+                expectRaised(p, "pressed and left");
+            }
+            return;
+        }
+        const int code = b.st.board(r.col, r.row);
+        if (b.st.picked == kFalse) {
+            expect(s.picked == kTrue && s.pick(1, 0) == code && s.pick(1, 1) == r.col && s.pick(1, 2) == r.row,
+                   "the tile " + str(r) + " was not selected");
+            expect(s.cells == b.st.cells && s.pending.size() == b.st.pending.size(), "selecting changed the grid");
+            return;
+        }
+        expectEq(s.picked, kFalse, "a selection left after the second tile");
+        const Cell first{b.st.pick(1, 1), b.st.pick(1, 2)};
+        model_.drew(first);
+        model_.drew(r);
+        if (s.pending.size() == b.st.pending.size()) {
+            expect(s.cells == b.st.cells, "a refused pair changed the grid");
+            expectRaised(first, "after a refused pair");
+            expectRaised(r, "after a refused pair");
+            return;
+        }
+        // A link: both tiles leave the grid at once; its path runs through
+        // empty cells, the ring included, in at most three straight segments.
+        if (s.pending.size() != b.st.pending.size() + 1) return fail("more than one link from one release");
+        const std::vector<Cell>& pts = s.pending.back().points;
+        const std::string what = "the link " + str(pts) + " of " + str(first) + " and " + str(r);
+        ++figures_.links;
+        note("  link " + str(pts) + ", worth " + std::to_string(worth(pts)));
+        if (b.st.board(first.col, first.row) != code || first == r) return fail(what + " joins different tiles");
+        if (pts.size() < 2 || pts.size() > 4) return fail(what + " has " + std::to_string(pts.size()) + " points");
+        if (!((pts.front() == first && pts.back() == r) || (pts.front() == r && pts.back() == first)))
+            return fail(what + " does not end at the two tiles");
+        for (size_t k = 0; k + 1 < pts.size(); ++k)
+            if ((pts[k].col == pts[k + 1].col) == (pts[k].row == pts[k + 1].row))
+                return fail(what + " has a segment that is not straight");
+        for (Cell c : cellsOf(pts)) {
+            if (c == first || c == r) continue;
+            if (c.col < 0 || c.row < 0 || c.col > b.st.cols + 1 || c.row > b.st.rows + 1)
+                return fail(what + " leaves the ring at " + str(c));
+            if (b.st.board(c.col, c.row) != 0) return fail(what + " runs through the tile at " + str(c));
+        }
+        GameState want = b.st;
+        want.board(first.col, first.row) = 0;
+        want.board(r.col, r.row) = 0;
+        expect(s.cells == want.cells, what + ": the grid did not lose exactly the two tiles");
+        expect(f().Timer2.enabled(), what + ": the erase clock is not running");
+        model_.codes[code] -= 2;
+        if (model_.codes[code] == 0) model_.codes.erase(code);
+        model_.linkedWorth += worth(pts);
+        model_.pending.push_back({pts, code, 0, 0});
+        for (Cell c : pts) model_.drew(c);
+    }
+
+    void afterCountdownTick(const Snap& b) {
+        ++figures_.ticks1;
+        const GameState& s = st();
+        expectEq(s.timeLeft, b.st.timeLeft - 1, "time after a tick");
+        model_.timeCaption = "剩余时间:" + std::to_string(std::max<int>(s.timeLeft, 0)) + "秒";
+        expectEq(f().Label2->caption(), model_.timeCaption, "the time label after a tick");
+        const auto shown = boxesSince(b);
+        if (s.timeLeft >= 1) {
+            expectEq(shown.size(), 0u, "boxes shown by a tick");
+            // The bar narrows from tick to tick while the window keeps its size.
+            const double bar = f().Picture3->widthTwips(), outer = f().outerWidth();
+            expect(bar >= 0, "a negative time bar");
+            if (outer == lastTick_.outer && s.timeLeft < lastTick_.timeLeft && s.timeTotal == b.st.timeTotal)
+                expect(bar <= lastTick_.bar, "the time bar grew from " + std::to_string(lastTick_.bar) + " to " +
+                                                 std::to_string(bar) + " twips as the time ran down");
+            lastTick_ = {bar, outer, s.timeLeft};
+            return;
+        }
+        // The time is up.
+        ++figures_.timeOuts;
+        note(std::string("  time-out") + (b.st.gaveUp == 1 ? " after a give-up" : ""));
+        if (b.st.gaveUp == 1) ++figures_.silentTimeOuts;
+        expectEq(shown.size(), b.st.gaveUp == 1 ? 0u : 1u, "time-out messages");
+        if (shown.size() == 1)
+            expectEq(shown[0].given, "对不起，时间到了!你的最后" + b.scoreCaption, "the time-out message");
+        expect(!f().Timer1.enabled(), "the countdown runs on after the time-out");
+        expectEq(s.level, 1, "level after the time-out");
+        expectEq(f().Picture3->widthTwips(), 0.0, "the time bar after the time-out");
+        for (int x = 0; x < kGridCols * kCell; x += 3)
+            for (int y = 0; y < kGridRows * kCell; y += 3)
+                if (boardPixel(x, y) != f().Picture1->canvas().background())
+                    return fail("the board is not blank after the time-out at pixel " + std::to_string(x) + "," +
+                                std::to_string(y));
+        model_.running = false;
+        model_.blank = true;
+        model_.level = 1;
+        // The board holds nothing now, until the erase of a waiting link.
+        model_.drawnCol = model_.drawnRow = -1;
+        for (const Model::Pending& p : model_.pending)
+            for (Cell c : p.points) model_.drew(c);
+    }
+
+    void afterEraseTick(const Snap& b) {
+        ++figures_.ticks2;
+        const GameState& s = st();
+        expect(s.pending.empty(), "links left after the erase tick");
+        expect(!f().Timer2.enabled(), "the erase clock runs on after its tick");
+        int64_t due = 0;
+        for (const Model::Pending& p : model_.pending) due += worth(p.points);
+        expectEq(s.score, b.st.score + due, "score after the erase tick");
+        bool won = true;
+        for (int c = 1; c <= b.st.cols; ++c)
+            for (int r = 1; r <= b.st.rows; ++r) won = won && b.st.board(c, r) == 0;
+        const auto shown = boxesSince(b);
+        // Every cell of every link is erased, except those a deal has drawn
+        // its tiles over since (and those the next level's deal draws over).
+        for (const Model::Pending& p : model_.pending)
+            for (Cell c : cellsOf(p.points)) {
+                const bool dealtOver = c.col >= 1 && c.row >= 1 && c.col <= p.dealtCols && c.row <= p.dealtRows;
+                if (dealtOver || (won && inPlay(s, c))) continue;
+                for (QPoint q : kSamples)
+                    if (boardPixel(c.col * kCell + q.x(), c.row * kCell + q.y()) != kGrey)
+                        return fail("the cell " + str(c) + " of the link " + str(p.points) + " is not erased");
+            }
+        model_.pending.clear();
+        if (!won) {
+            expect(s.cells == b.st.cells && s.level == b.st.level, "the erase tick changed the grid or the level");
+            expectEq(shown.size(), 0u, "boxes shown by an erase tick that left tiles");
+            return;
+        }
+        ++figures_.levelsWon;
+        note("  level " + std::to_string(b.st.level) + " won");
+        expectEq(shown.size(), 1u, "level-won messages");
+        if (shown.size() == 1) expectEq(shown[0].given, std::string("哇塞，你过关了耶,真是NB！"), "the level-won message");
+        afterDeal(b.st.score + due, model_.level + 1, "the level won");
+    }
+
+    // ---- While a message box is open ----
+    void whileBoxOpen() {
+        int open = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) open += qobject_cast<QMessageBox*>(w) && w->isVisible();
+        expectEq(open, 1, "message boxes open at once");
+        ++figures_.boxes;
+        const std::string text = boxes_.seen().back().given;
+        note("  box: " + text.substr(0, text.find_first_of("\r\n")));
+        // The clocks fall due while the player reads it.
+        if (chance(40) && f().Timer1.enabled()) {
+            const int n = between(1, 3);
+            note("    " + std::to_string(n) + " countdown ticks fall due");
+            for (int i = 0; i < n; ++i) f().Timer1.fire();
+            figures_.dueInBoxes += static_cast<unsigned long long>(n);
+        }
+        if (chance(40) && f().Timer2.enabled()) {
+            note("    the erase tick falls due");
+            f().Timer2.fire();
+            ++figures_.dueInBoxes;
+        }
+    }
+
+    // ---- What must always hold ----
+    void checkAll() {
+        const GameState& s = st();
+        Form1& w = f();
+        // The grid: exactly the tiles dealt less the pairs linked; nothing
+        // outside the area of the last deal.
+        std::map<int, int> codes;
+        for (int c = 0; c < kGridCols; ++c)
+            for (int r = 0; r < kGridRows; ++r) {
+                const int code = s.board(c, r);
+                if (code == 0) continue;
+                ++codes[code];
+                if (c < 1 || r < 1 || c > model_.dealtCols || r > model_.dealtRows)
+                    return fail("a tile outside the dealt area at " + str(Cell{c, r}));
+            }
+        if (codes != model_.codes) return fail("the grid holds other tiles than were dealt and not linked");
+        for (auto [code, n] : codes)
+            if (n % 2 != 0) return fail("code " + std::to_string(code) + " occurs an odd number of times");
+        expect(s.cols == model_.cols && s.rows == model_.rows, "the board size is not the difficulty's");
+        expectEq(s.level, model_.level, "level");
+        expectEq(s.gaveUp, model_.gaveUp ? 1 : 0, "the give-up mark");
+
+        // The selection.
+        if (s.picked != kFalse) {
+            expectEq(s.picked, kTrue, "the selection flag");
+            const Cell p{s.pick(1, 1), s.pick(1, 2)};
+            expect(inPlay(s, p) || model_.blank, "the selected tile " + str(p) + " lies outside the play area");
+            expect(s.board(p.col, p.row) != 0 && s.board(p.col, p.row) == s.pick(1, 0),
+                   "the selected tile " + str(p) + " is not on the board with its code");
+        }
+
+        // Links waiting for their erase.
+        expectEq(s.pending.size(), model_.pending.size(), "links waiting");
+        expectEq(w.Timer2.enabled(), !s.pending.empty(), "the erase clock runs exactly while a link waits");
+
+        // The score: what the erased links were worth, never less than before.
+        int64_t waiting = 0;
+        for (const Model::Pending& p : model_.pending) waiting += worth(p.points);
+        expect(s.score >= model_.score, "the score went down");
+        expectEq(s.score + waiting, model_.linkedWorth, "score and what waits, against what was linked");
+        model_.score = s.score;
+        expectEq(w.Label3->caption(), s.score == 0 ? std::string("得分:0") : scoreCaption(s.score), "the score label");
+        expectEq(w.Label2->caption(), model_.timeCaption, "the time label");
+        expectEq(w.Label1->caption(), model_.levelCaption, "the level label");
+
+        // The menus and the countdown show the phase of the game.
+        const Phase& ph = w.phase;
+        expect(w.pause.enabled() == ph.pause && w.reDo.enabled() == ph.reDo && w.Fail.enabled() == ph.fail &&
+                   w.meuOption.enabled() == ph.option && w.Timer1.enabled() == ph.timer1,
+               "the items and the countdown do not show the phase");
+        expectEq(w.meuOption.enabled(), !model_.running, "settings usable exactly while no game runs");
+        expect(model_.dealt || !(w.pause.enabled() || w.reDo.enabled() || w.Fail.enabled() || w.Timer1.enabled()),
+               "a game command or the countdown is on before the first deal");
+        expect(w.start.enabled(), "the start item is disabled");
+        expectEq(w.start.caption(), std::string(model_.dealt ? "重新开始" : "开始游戏"), "the start item's caption");
+
+        // The controls: the tile sheet never shows, the others always do.
+        expect(w.Picture2->isHidden(), "the tile sheet shows");
+        for (QWidget* c : {static_cast<QWidget*>(w.Picture1), static_cast<QWidget*>(w.Picture3),
+                           static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.Label2),
+                           static_cast<QWidget*>(w.Label3)})
+            expect(!c->isHidden(), "a control is left hidden");
+
+        checkBoardPicture();
+        checkImageSizes();
+        if (index_ % 40 == 0) checkShownBoard();
+    }
+
+    // The board shows the grid: every tile where the grid holds one (and
+    // where a waiting link still shows its tiles), erased cells elsewhere in
+    // the play area, and no tile outside it. While the board is blank, no
+    // tile anywhere.
+    void checkBoardPicture() {
+        const GameState& s = st();
+        const QRgb bg = f().Picture1->canvas().background();
+        for (int c = 0; c < kGridCols; ++c)
+            for (int r = 0; r < kGridRows; ++r) {
+                const Cell cell{c, r};
+                int code = -1;  // -1: no tile may show
+                if (!model_.blank && inPlay(s, cell)) {
+                    code = s.board(c, r);
+                    for (const Model::Pending& p : model_.pending)
+                        if (p.dealtCols == 0 && (p.points.front() == cell || p.points.back() == cell)) code = p.code;
+                }
+                for (QPoint q : kSamples) {
+                    const QRgb got = boardPixel(c * kCell + q.x(), r * kCell + q.y());
+                    if (code > 0 && got != sheetPixel(code, q))
+                        return fail("the cell " + str(cell) + " does not show its tile " + std::to_string(code));
+                    if (code == 0 && got != kGrey)
+                        return fail("the empty cell " + str(cell) + " is not erased");
+                    if (code < 0 && got != bg && got != kGrey)
+                        return fail("the cell " + str(cell) + " shows something else than the board or the erase grey" +
+                                    (model_.blank ? " while the board is blank" : " outside the play area"));
+                }
+            }
+    }
+
+    // Each backing image is no larger than its box needs.
+    void checkImageSizes() {
+        Form1& w = f();
+        const qreal dpr = w.Picture1->devicePixelRatioF();
+        const Canvas& board = w.Picture1->canvas();
+        const QSize drawn(model_.drawnCol < 0 ? 0 : (model_.drawnCol + 1) * kCell,
+                          model_.drawnRow < 0 ? 0 : (model_.drawnRow + 1) * kCell);
+        const QSize most = w.Picture1->size().expandedTo(drawn).boundedTo(QSize(kGridCols * kCell, kGridRows * kCell));
+        const QSize held = board.heldSize();
+        if (held.width() > most.width() || held.height() > most.height()) {
+            std::ostringstream m;
+            m << "the board holds " << held.width() << " x " << held.height() << " pixels for a box of "
+              << w.Picture1->width() << " x " << w.Picture1->height() << " with " << drawn.width() << " x "
+              << drawn.height() << " drawn";
+            return fail(m.str());
+        }
+        expect(board.image().isNull() ? held.isEmpty() : board.image().size() == held * dpr,
+               "the board's image is not in device pixels");
+        const Canvas& bar = w.Picture3->canvas();
+        const QSize barMost(w.client()->width() - w.Picture3->x(), w.Picture3->height());
+        if (bar.heldSize().width() > barMost.width() || bar.heldSize().height() > barMost.height())
+            return fail("the time bar holds " + std::to_string(bar.heldSize().width()) + " x " +
+                        std::to_string(bar.heldSize().height()) + " pixels, more than " +
+                        std::to_string(barMost.width()) + " x " + std::to_string(barMost.height()));
+        expectEq(w.Picture2->canvas().image().size().width(), qRound(340 * dpr), "the tile sheet's width");
+        expectEq(w.Picture2->canvas().image().size().height(), qRound(204 * dpr), "the tile sheet's height");
+    }
+
+    // What the board shows on the screen is its backing image.
+    void checkShownBoard() {
+        const QImage shown = f().Picture1->grab().toImage();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != boardPixel(x, y))
+                    return fail("the board shows another pixel at " + std::to_string(x) + "," + std::to_string(y) +
+                                " than its image holds");
+    }
+
+    // ---- The events ----
+    void press(QPoint at, Qt::MouseButton b) {
+        pressAt_ = at;
+        ++figures_.mouse;
+        QTest::mousePress(f().Picture1, b, {}, at);
+    }
+    void release(QPoint at, Qt::MouseButton b) {
+        releaseAt_ = at;
+        ++figures_.mouse;
+        QTest::mouseRelease(f().Picture1, b, {}, at);
+    }
+
+    // A random pixel of the cell that lies on the shown board, if any.
+    std::optional<QPoint> pixelIn(Cell c) {
+        const QRect cell(c.col * kCell, c.row * kCell, kCell, kCell);
+        const QRect on = cell & boardShown();
+        if (on.isEmpty()) return std::nullopt;
+        return QPoint(between(on.left(), on.right()), between(on.top(), on.bottom()));
+    }
+
+    bool click(Cell c) {
+        const auto at = pixelIn(c);
+        if (!at) return false;
+        const Qt::MouseButton b = button();
+        note("click " + str(c) + " " + buttonName(b) + " at " + std::to_string(at->x()) + "," + std::to_string(at->y()));
+        press(*at, b);
+        if (failed_) return true;
+        release(*at, b);
+        return true;
+    }
+
+    std::vector<Cell> shownTiles() {
+        std::vector<Cell> out;
+        for (int c = 1; c <= st().cols; ++c)
+            for (int r = 1; r <= st().rows; ++r)
+                if (st().board(c, r) != 0 && pixelIn({c, r})) out.push_back({c, r});
+        return out;
+    }
+
+    // A shown tile that the game's own search links with a, if any.
+    std::optional<Cell> partnerOf(Cell a, const std::vector<Cell>& tiles) {
+        const size_t start = tiles.empty() ? 0 : below(static_cast<unsigned>(tiles.size()));
+        for (size_t i = 0; i < tiles.size(); ++i) {
+            const Cell b = tiles[(start + i) % tiles.size()];
+            if (b == a || st().board(b.col, b.row) != st().board(a.col, a.row)) continue;
+            GameState probe = st();
+            test::setPicks(probe, a, b);
+            if (connect(probe)) return b;
+        }
+        return std::nullopt;
+    }
+
+    bool clickPair() {
+        if (!model_.dealt || noPairIn_ == st().cells) return false;
+        const std::vector<Cell> tiles = shownTiles();
+        if (tiles.size() < 2) return false;
+        if (st().picked == kTrue) {
+            const Cell first{st().pick(1, 1), st().pick(1, 2)};
+            if (const auto b = partnerOf(first, tiles)) {
+                note("pair: the partner of the selected " + str(first));
+                const size_t links = st().pending.size();
+                click(*b);
+                expect(failed_ || st().pending.size() == links + 1, "a pair the search links did not link");
+                return true;
+            }
+        }
+        const size_t start = below(static_cast<unsigned>(tiles.size()));
+        for (size_t i = 0; i < tiles.size(); ++i) {
+            const Cell a = tiles[(start + i) % tiles.size()];
+            if (const auto b = partnerOf(a, tiles)) {
+                note("pair " + str(a) + " and " + str(*b));
+                const bool clean = st().picked == kFalse;
+                const size_t links = st().pending.size();
+                click(a);
+                if (failed_) return true;
+                click(*b);
+                if (clean) expect(failed_ || st().pending.size() == links + 1, "a pair the search links did not link");
+                return true;
+            }
+        }
+        noPairIn_ = st().cells;  // stuck until the grid changes
+        return false;
+    }
+
+    bool clickTile() {
+        const std::vector<Cell> tiles = shownTiles();
+        if (tiles.empty()) return false;
+        return click(tiles[below(static_cast<unsigned>(tiles.size()))]);
+    }
+
+    QPoint anywhere(int margin) {
+        const QRect r = boardShown();
+        if (r.isEmpty()) return {between(-margin, margin), between(-margin, margin)};
+        return {between(r.left() - margin, r.right() + margin), between(r.top() - margin, r.bottom() + margin)};
+    }
+
+    // Pressed on one cell and released on another, or anywhere at all: the
+    // release comes to the board wherever the pointer went.
+    bool drag(bool fromTile) {
+        std::optional<QPoint> from;
+        if (fromTile) {
+            const std::vector<Cell> tiles = shownTiles();
+            if (tiles.empty()) return false;
+            from = pixelIn(tiles[below(static_cast<unsigned>(tiles.size()))]);
+        } else if (!boardShown().isEmpty()) {
+            from = anywhere(0);
+        }
+        if (!from) return false;
+        const QPoint to = fromTile && chance(60) ? pixelIn(Cell{between(0, st().cols + 1), between(0, st().rows + 1)})
+                                                       .value_or(anywhere(40))
+                                                 : anywhere(200);
+        const Qt::MouseButton b = button();
+        note(std::string("press ") + buttonName(b) + " at " + std::to_string(from->x()) + "," +
+             std::to_string(from->y()) + ", release at " + std::to_string(to.x()) + "," + std::to_string(to.y()));
+        press(*from, b);
+        if (!failed_) release(to, b);
+        return true;
+    }
+
+    bool tick(IntervalTimer& t, int times = 1) {
+        if (!t.enabled()) return false;  // a stopped clock never ticks
+        note(t.name() + (times > 1 ? " ticks " + std::to_string(times) + " times" : " ticks"));
+        for (int i = 0; i < times && t.enabled() && !failed_; ++i) t.fire();
+        return true;
+    }
+
+    bool command(MenuItem& item, MenuItem* menu = nullptr) {
+        if (!item.enabled() || (menu && !menu->enabled())) return false;
+        ++figures_.menu;
+        note("menu " + item.caption());
+        item.click();
+        return true;
+    }
+
+    double outerWidth() {
+        const unsigned r = below(10);
+        return r < 3 ? between(0, 2500) : r < 8 ? between(2500, 16000) : between(16000, 26000);
+    }
+    double outerHeight() {
+        const unsigned r = below(10);
+        return r < 3 ? between(0, 2500) : r < 8 ? between(2500, 12000) : between(12000, 18000);
+    }
+
+    bool resize() {
+        ++figures_.resizes;
+        Form1& w = f();
+        switch (below(6)) {
+        case 0: {
+            const double x = outerWidth();
+            note("outer width " + std::to_string(x));
+            w.setOuterWidth(x);
+            break;
+        }
+        case 1: {
+            const double y = outerHeight();
+            note("outer height " + std::to_string(y));
+            w.setOuterHeight(y);
+            break;
+        }
+        case 2: {
+            const int x = between(1, 1700), y = between(1, 1200);
+            note("dragged to " + std::to_string(x) + " x " + std::to_string(y));
+            w.resize(x, y);
+            break;
+        }
+        case 3:
+            note("minimised");
+            w.showMinimized();
+            break;
+        case 4:
+            note(w.isMaximized() ? "restored" : "maximised");
+            w.isMaximized() ? w.showNormal() : w.showMaximized();
+            break;
+        default: {
+            const double x = outerWidth(), y = outerHeight();
+            note("outer size " + std::to_string(x) + " x " + std::to_string(y));
+            w.setOuterWidth(x);
+            w.setOuterHeight(y);
+            break;
+        }
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    void step() {
+        Form1& w = f();
+        if (w.isMinimized()) {
+            // Only the clocks go on, until the player restores the window.
+            const unsigned r = below(10);
+            if (r < 3 && tick(w.Timer1)) return;
+            if (r < 5 && tick(w.Timer2)) return;
+            note("restored");
+            w.showNormal();
+            QCoreApplication::processEvents();
+            return;
+        }
+        for (;;) {
+            // Restarts and exits are rare while a game runs, so that levels
+            // are won as well as lost; give-ups rarer still, as a give-up
+            // silences every later time-out of the window.
+            const unsigned r = below(1000);
+            bool done = false;
+            if (r < 330) done = clickPair();
+            else if (r < 400) done = clickTile();
+            else if (r < 440) done = drag(true);
+            else if (r < 470) done = drag(false);
+            else if (r < 620) done = tick(w.Timer1);
+            else if (r < 630) done = tick(w.Timer1, between(5, 40));
+            else if (r < 730) done = tick(w.Timer2);
+            else if (r < 790) done = (model_.running ? chance(2) : chance(30)) && command(w.start);
+            else if (r < 802) done = command(w.pause);
+            else if (r < 814) done = command(w.reDo);
+            else if (r < 820) done = chance(5) && command(w.Fail);
+            else if (r < 850) {
+                MenuItem* items[] = {&w.meuBase, &w.meuMiddle, &w.meuHigh};
+                done = command(*items[below(3)], &w.meuOption);
+            } else if (r < 858) done = command(w.help);
+            else if (r < 866) done = command(w.ab);
+            else if (r < 878) {
+                MenuItem* items[] = {&w.meuVisitMyWeb, &w.meuMailtoMe, &w.meuWheretoBuy};
+                done = command(*items[below(3)]);
+            } else if (r < 880) {
+                done = chance(25) && command(w.exit);
+                if (done) ++figures_.exits;
+            } else if (r < 920) done = resize();
+            else done = chance(50) ? clickTile() : drag(false);
+            if (done) return;
+        }
+    }
+
+    std::unique_ptr<Form1>& form_;
+    test::ModalCloser& boxes_;
+    std::function<void()> reopen_;
+    const unsigned long long seed_, events_;
+    std::mt19937_64 random_;
+    HandDrivenClocks clocks_;
+    unsigned long long index_ = 0;
+    bool failed_ = false;
+    bool windowClosed_ = false;
+    std::deque<std::string> log_;
+    Model model_;
+    Figures figures_;
+    std::vector<std::string> opened_;
+    QPoint pressAt_, releaseAt_;
+    struct {
+        double bar = 0, outer = -1;
+        int timeLeft = 0;
+    } lastTick_;
+    std::array<int16_t, kGridCols * kGridRows> noPairIn_{};
+};
+
+}  // namespace
+
+TEST_F(FormTest, MonkeyPlaysByTheRules) {
+    Monkey monkey(form, boxes, [this] { SetUp(); }, fromEnvironment("MEPO_MONKEY_SEED", kDefaultSeed),
+                  fromEnvironment("MEPO_MONKEY_EVENTS", kDefaultEvents));
+    monkey.run();
+}
+
+}  // namespace mepo
