@@ -472,9 +472,14 @@ private:
         for (size_t k = 0; k + 1 < pts.size(); ++k)
             if ((pts[k].col == pts[k + 1].col) == (pts[k].row == pts[k + 1].row))
                 return fail(what + " has a segment that is not straight");
+        // The ring of the play area bounds the path, or the tiles where one
+        // lies beyond it: a tile selected before a smaller difficulty was
+        // chosen stays selected.
+        const int lastCol = std::max({b.st.cols + 1, first.col, r.col});
+        const int lastRow = std::max({b.st.rows + 1, first.row, r.row});
         for (Cell c : cellsOf(pts)) {
             if (c == first || c == r) continue;
-            if (c.col < 0 || c.row < 0 || c.col > b.st.cols + 1 || c.row > b.st.rows + 1)
+            if (c.col < 0 || c.row < 0 || c.col > lastCol || c.row > lastRow)
                 return fail(what + " leaves the ring at " + str(c));
             if (b.st.board(c.col, c.row) != 0) return fail(what + " runs through the tile at " + str(c));
         }
@@ -725,15 +730,18 @@ private:
     }
 
     // ---- The events ----
+    // QTest takes the point (0, 0) for the widget's centre: its neighbour
+    // in the same cell stands in for it.
+    static QPoint sendable(QPoint at) { return at.isNull() ? QPoint(1, 0) : at; }
     void press(QPoint at, Qt::MouseButton b) {
-        pressAt_ = at;
+        pressAt_ = sendable(at);
         ++figures_.mouse;
-        QTest::mousePress(f().Picture1, b, {}, at);
+        QTest::mousePress(f().Picture1, b, {}, pressAt_);
     }
     void release(QPoint at, Qt::MouseButton b) {
-        releaseAt_ = at;
+        releaseAt_ = sendable(at);
         ++figures_.mouse;
-        QTest::mouseRelease(f().Picture1, b, {}, at);
+        QTest::mouseRelease(f().Picture1, b, {}, releaseAt_);
     }
 
     // A random pixel of the cell that lies on the shown board, if any.
@@ -748,7 +756,8 @@ private:
         const auto at = pixelIn(c);
         if (!at) return false;
         const Qt::MouseButton b = button();
-        note("click " + str(c) + " " + buttonName(b) + " at " + std::to_string(at->x()) + "," + std::to_string(at->y()));
+        note("click " + str(c) + " " + buttonName(b) + " at " + std::to_string(at->x()) + "," +
+             std::to_string(at->y()));
         press(*at, b);
         if (failed_) return true;
         release(*at, b);
