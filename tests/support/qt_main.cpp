@@ -4,10 +4,12 @@
 
 #include <QApplication>
 
+#include "support/quiet_offscreen.h"
 #include "ui/toolkit/fonts.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    mepo::test::quietOffscreenWarnings();
     QApplication app(argc, argv);
     mepo::installChineseFontFallbacks();
     ::testing::InitGoogleTest(&argc, argv);
