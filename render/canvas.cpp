@@ -59,8 +59,8 @@ void Canvas::bind() {
 
 void Canvas::setBox(QSize px) {
     box_ = px.expandedTo({0, 0});
-    if (held_.width() > worthHolding({}).width() || held_.height() > worthHolding({}).height())
-        resizeHeld(held_.boundedTo(worthHolding({})));
+    const QSize worth = worthHolding({});
+    if (held_.width() > worth.width() || held_.height() > worth.height()) resizeHeld(held_.boundedTo(worth));
 }
 
 void Canvas::setLimit(QSize px) {

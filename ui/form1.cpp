@@ -79,7 +79,7 @@ void Form1::buildControls() {
     Picture2->hide();
     loadTileSheet();
     Picture1->setEnabled(false);  // a deal switches the board on
-    Picture1->setSunkenBorder(true);
+    Picture1->showSunkenBorder();
 
     Label3->setFont(labelFont("宋体", 10.5, true));
     Label2->setFont(labelFont("宋体", 10.5, true));

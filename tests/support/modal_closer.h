@@ -24,13 +24,16 @@ public:
     ModalCloser();
     const std::vector<SeenBox>& seen() const { return seen_; }
     void clear() { seen_.clear(); }
-    // Runs while a box is open, just before it is closed.
+    // Runs while a box is open, just before it is closed (not for a box
+    // opened inside another).
     std::function<void()> whileOpen;
 
 private:
+    void schedule();
     void poll();
-    QTimer timer_;
+    QObject context_;  // ends the looks with the closer
     std::vector<SeenBox> seen_;
+    std::vector<QWidget*> handling_;  // boxes being read, innermost last
 };
 
 }  // namespace mepo::test

@@ -1,10 +1,9 @@
 // The monkey: a seeded stream of random events through the real window, sent
-// the way a player could send them (presses and releases with any button on
-// and off the board, most of them on tiles and many on pairs that link; every
-// menu command while it is enabled; the two clocks' ticks, also while a
-// message box is open; resizes from tiny to large, minimising and
-// restoring), with what must always hold checked after every event and
-// around every handler.
+// the way a player could (presses and releases anywhere with any button, many
+// on pairs that link; every menu command while it is enabled; the clocks'
+// ticks, also while a message box is open; resizes from tiny to large,
+// minimising and restoring), with what must always hold checked after every
+// event. What each command does is for the tests of that command.
 //
 // The game's clocks tick only when the monkey fires them (their real ticks
 // are dropped), so a seed replays the same run at any speed:
@@ -24,10 +23,10 @@
 #include <sstream>
 
 #include "game/connect.h"
+#include "game/match.h"
 #include "game/test_helpers.h"
 #include "render/tiles.h"
 #include "support/form_fixture.h"
-#include "ui/links.h"
 #include "ui/texts.h"
 
 namespace mepo {
@@ -74,31 +73,6 @@ constexpr QPoint kSamples[] = {{4, 4}, {11, 6}, {27, 4}, {29, 11}, {5, 27}, {10,
 // twips, the fraction dropped toward zero.
 int cellOf(int px) { return px >= 0 ? px / kCell : -(-px / kCell); }
 
-// What a link is worth: 10 for every cell of every segment, both ends of each.
-int64_t worth(const std::vector<Cell>& points) {
-    int64_t cells = 0;
-    for (size_t k = 0; k + 1 < points.size(); ++k)
-        cells += std::abs(points[k + 1].col - points[k].col) + std::abs(points[k + 1].row - points[k].row) + 1;
-    return 10 * cells;
-}
-
-// The cells a link visits.
-std::vector<Cell> cellsOf(const std::vector<Cell>& points) {
-    std::vector<Cell> out;
-    for (size_t k = 0; k + 1 < points.size(); ++k) {
-        Cell c = points[k];
-        const Cell to = points[k + 1];
-        const int dc = (to.col > c.col) - (to.col < c.col), dr = (to.row > c.row) - (to.row < c.row);
-        for (;;) {
-            out.push_back(c);
-            if (c == to || (dc != 0 && dr != 0)) break;
-            c.col += dc;
-            c.row += dr;
-        }
-    }
-    return out;
-}
-
 std::string str(Cell c) { return "(" + std::to_string(c.col) + "," + std::to_string(c.row) + ")"; }
 
 std::string str(const std::vector<Cell>& points) {
@@ -123,14 +97,11 @@ struct Model {
     bool dealt = false;    // a deal since the window opened
     bool running = false;  // dealt and not timed out since
     bool blank = true;     // the board shows no tiles: before the first deal, after a time-out
-    bool gaveUp = false;
     int dealtCols = 0, dealtRows = 0;
     std::map<int, int> codes;  // tiles in the grid, by code
     std::vector<Pending> pending;
     int64_t linkedWorth = 0;  // what all the links taken are worth
     int64_t score = 0;        // the score last seen
-    std::string timeCaption = "剩余时间:180秒";
-    std::string levelCaption = "现在是第0关";
     int drawnCol = -1, drawnRow = -1;  // the farthest cell drawn on since the board was last cleared
     void drew(Cell c) {
         drawnCol = std::max(drawnCol, c.col);
@@ -236,7 +207,6 @@ private:
     void openWindow() {
         windowClosed_ = false;
         model_ = Model{};
-        lastTick_ = {};
         f().rng.reseed(static_cast<unsigned>(random_()));
         f().openUrl = [this](const std::string& url) { opened_.push_back(url); };
         instrument();
@@ -282,73 +252,26 @@ private:
         };
     }
 
-    // A command that leaves the game alone (more checks the rest).
-    void watchAside(MenuItem& item, std::function<void(const Snap&)> more) {
-        watch(item.onClick, [this, more, name = item.name()](const Snap& b) {
-            expect(st().cells == b.st.cells && st().score == b.st.score && st().level == b.st.level &&
-                       st().picked == b.st.picked && st().pending.size() == b.st.pending.size(),
-                   name + " changed the game");
-            more(b);
-        });
-    }
-
     void instrument() {
         Form1& w = f();
-        watch(w.start.onClick, [this](const Snap& b) {
-            afterDeal(b.st.score, model_.level, "the start command");
-            expectEq(boxesSince(b).size(), 0u, "boxes shown by a deal");
-        });
-        watch(w.Picture1->onMouseDown, [this](const Snap& b) { afterPress(b); });
+        watch(w.start.onClick, [this](const Snap& b) { afterDeal(b.st.score, model_.level, "the start command"); });
+        watch(w.Picture1->onMouseDown, [this](const Snap&) { afterPress(); });
         watch(w.Picture1->onMouseUp, [this](const Snap& b) { afterRelease(b); });
         watch(w.Timer1.onTick, [this](const Snap& b) { afterCountdownTick(b); });
         watch(w.Timer2.onTick, [this](const Snap& b) { afterEraseTick(b); });
-        for (MenuItem* item : {&w.pause, &w.reDo})
-            watchAside(*item, [this, item](const Snap& b) {
-                expectEq(st().timeLeft, b.st.timeLeft, "time after " + item->caption());
-            });
-        watchAside(w.Fail, [this](const Snap&) {
-            expectEq(st().timeLeft, 1, "time after 放弃");
-            expectEq(st().gaveUp, 1, "the give-up mark");
-            model_.gaveUp = true;
-            ++figures_.giveUps;
-        });
-        for (auto [item, text] : {std::pair{&w.help, kHelpText}, std::pair{&w.ab, kAboutText}})
-            watchAside(*item, [this, text, name = item->name()](const Snap& b) {
-                const auto shown = boxesSince(b);
-                expectEq(shown.size(), 1u, "boxes shown by " + name);
-                if (shown.size() == 1) {
-                    expect(shown[0].given == text, name + " showed another text: " + shown[0].given);
-                    expect(shown[0].title == QString("Mepo(Tazu造型版)"), name + "'s box has another title");
-                }
-                expectEq(st().timeLeft, b.st.timeLeft, "time after " + name);
-            });
-        for (auto [item, address] : {std::pair{&w.meuVisitMyWeb, kMakerHomePage},
-                                     std::pair{&w.meuMailtoMe, kArtworkOwnerSite},
-                                     std::pair{&w.meuWheretoBuy, kWhereToBuy}})
-            watchAside(*item, [this, address, name = item->name()](const Snap& b) {
-                expect(opened_.size() == b.opened + 1 && opened_.back() == address,
-                       name + " did not open its own address, " + address);
-                expectEq(boxesSince(b).size(), 0u, "boxes shown by " + name);
-            });
+        watch(w.Fail.onClick, [this](const Snap&) { ++figures_.giveUps; });
         for (auto [item, cols, rows] : {std::tuple{&w.meuBase, 12, 10}, std::tuple{&w.meuMiddle, 17, 14},
                                         std::tuple{&w.meuHigh, 24, 14}})
-            watch(item->onClick, [this, item, cols, rows](const Snap& b) {
+            watch(item->onClick, [this, item, cols, rows](const Snap&) {
                 model_.cols = cols;
                 model_.rows = rows;
-                expect(st().cells == b.st.cells && st().score == b.st.score && st().timeLeft == b.st.timeLeft,
-                       item->name() + " changed the game");
-                expect(item->checked() && f().meuBase.checked() + f().meuMiddle.checked() + f().meuHigh.checked() == 1,
-                       item->name() + " does not carry the one check mark");
-                expectEq(st().sizing, 0, "the sizing mark after " + item->name());
                 // The board has room for every cell of the next deal and its ring.
                 expect(f().Picture1->QWidget::width() >= (cols + 2) * kCell &&
                            f().Picture1->QWidget::height() >= (rows + 2) * kCell,
                        item->name() + " left the board too small");
             });
-        watch(w.exit.onClick, [this](const Snap& b) {
-            expect(!f().isVisible(), "the window is still shown after 退出");
-            expect(!f().Timer1.enabled() && !f().Timer2.enabled(), "a clock runs on after 退出");
-            expectEq(boxesSince(b).size(), 0u, "boxes shown by 退出");
+        watch(w.exit.onClick, [this](const Snap&) {
+            expect(!f().isVisible() && !f().Timer1.enabled(), "the window or its clock goes on after 退出");
             windowClosed_ = true;
         });
     }
@@ -363,7 +286,6 @@ private:
         expectEq(s.rows, model_.rows, "rows of the deal");
         expectEq(s.level, level, "level of the deal");
         std::map<int, int> codes;
-        bool shuffled = false;
         for (int c = 0; c < kGridCols; ++c)
             for (int r = 0; r < kGridRows; ++r) {
                 const int code = s.board(c, r);
@@ -372,22 +294,11 @@ private:
                     continue;
                 }
                 ++codes[code];
-                shuffled = shuffled || code != (level - 1) * 10 + c;
                 if (code < (level - 1) * 10 + 1 || code > (level - 1) * 10 + s.cols)
                     return fail("code " + std::to_string(code) + " dealt at level " + std::to_string(level));
             }
         for (auto [code, n] : codes) expectEq(n, s.rows, "copies of code " + std::to_string(code));
         expectEq(codes.size(), static_cast<size_t>(s.cols), "kinds dealt");
-        expect(shuffled, "the deal left every column as it was filled");
-        expectEq(s.timeLeft, 180, "time after a deal");
-        lastTick_.outer = -1;
-        expectEq(s.timeTotal, 180, "time allowed");
-        expectEq(s.picked, kFalse, "a tile selected after a deal");
-        expect(f().Timer1.enabled(), "the countdown is stopped after a deal");
-        expect(f().Picture1->isEnabled(), "the board is disabled after a deal");
-        expectEq(f().start.caption(), std::string("重新开始"), "the start item's caption");
-        model_.levelCaption = levelCaption(level);
-        expectEq(f().Label1->caption(), model_.levelCaption, "the level label");
         expectEq(st().score, score, "score after a deal");
         model_.dealt = model_.running = true;
         model_.blank = false;
@@ -402,13 +313,8 @@ private:
         model_.drew({s.cols, s.rows});
     }
 
-    void afterPress(const Snap& b) {
+    void afterPress() {
         const Cell c{cellOf(pressAt_.x()), cellOf(pressAt_.y())};
-        expect(st().clickCol == c.col && st().clickRow == c.row,
-               "press at " + std::to_string(pressAt_.x()) + "," + std::to_string(pressAt_.y()) + " stored cell " +
-                   str(Cell{st().clickCol, st().clickRow}) + ", not " + str(c));
-        expect(st().cells == b.st.cells && st().picks == b.st.picks && st().picked == b.st.picked,
-               "a press changed the grid or the selection");
         if (holdsTile(st(), c)) {
             model_.drew(c);
             expect(boardPixel(c.col * kCell + 5, c.row * kCell) == kDark &&
@@ -464,25 +370,11 @@ private:
         const std::vector<Cell>& pts = s.pending.back().points;
         const std::string what = "the link " + str(pts) + " of " + str(first) + " and " + str(r);
         ++figures_.links;
-        note("  link " + str(pts) + ", worth " + std::to_string(worth(pts)));
+        note("  link " + str(pts) + ", worth " + std::to_string(linkScore(pts)));
         if (b.st.board(first.col, first.row) != code || first == r) return fail(what + " joins different tiles");
-        if (pts.size() < 2 || pts.size() > 4) return fail(what + " has " + std::to_string(pts.size()) + " points");
-        if (!((pts.front() == first && pts.back() == r) || (pts.front() == r && pts.back() == first)))
-            return fail(what + " does not end at the two tiles");
-        for (size_t k = 0; k + 1 < pts.size(); ++k)
-            if ((pts[k].col == pts[k + 1].col) == (pts[k].row == pts[k + 1].row))
-                return fail(what + " has a segment that is not straight");
-        // The ring of the play area bounds the path, or the tiles where one
-        // lies beyond it: a tile selected before a smaller difficulty was
-        // chosen stays selected.
-        const int lastCol = std::max({b.st.cols + 1, first.col, r.col});
-        const int lastRow = std::max({b.st.rows + 1, first.row, r.row});
-        for (Cell c : cellsOf(pts)) {
-            if (c == first || c == r) continue;
-            if (c.col < 0 || c.row < 0 || c.col > lastCol || c.row > lastRow)
-                return fail(what + " leaves the ring at " + str(c));
-            if (b.st.board(c.col, c.row) != 0) return fail(what + " runs through the tile at " + str(c));
-        }
+        for (Cell c : visitedCells(pts))
+            if (!(c == first || c == r) && b.st.board(c.col, c.row) != 0)
+                return fail(what + " runs through the tile at " + str(c));
         GameState want = b.st;
         want.board(first.col, first.row) = 0;
         want.board(r.col, r.row) = 0;
@@ -490,7 +382,7 @@ private:
         expect(f().Timer2.enabled(), what + ": the erase clock is not running");
         model_.codes[code] -= 2;
         if (model_.codes[code] == 0) model_.codes.erase(code);
-        model_.linkedWorth += worth(pts);
+        model_.linkedWorth += linkScore(pts);
         model_.pending.push_back({pts, code, 0, 0});
         for (Cell c : pts) model_.drew(c);
     }
@@ -499,18 +391,9 @@ private:
         ++figures_.ticks1;
         const GameState& s = st();
         expectEq(s.timeLeft, b.st.timeLeft - 1, "time after a tick");
-        model_.timeCaption = "剩余时间:" + std::to_string(std::max<int>(s.timeLeft, 0)) + "秒";
-        expectEq(f().Label2->caption(), model_.timeCaption, "the time label after a tick");
         const auto shown = boxesSince(b);
         if (s.timeLeft >= 1) {
             expectEq(shown.size(), 0u, "boxes shown by a tick");
-            // The bar narrows from tick to tick while the window keeps its size.
-            const double bar = f().Picture3->widthTwips(), outer = f().outerWidth();
-            expect(bar >= 0, "a negative time bar");
-            if (outer == lastTick_.outer && s.timeLeft < lastTick_.timeLeft && s.timeTotal == b.st.timeTotal)
-                expect(bar <= lastTick_.bar, "the time bar grew from " + std::to_string(lastTick_.bar) + " to " +
-                                                 std::to_string(bar) + " twips as the time ran down");
-            lastTick_ = {bar, outer, s.timeLeft};
             return;
         }
         // The time is up.
@@ -522,7 +405,6 @@ private:
             expectEq(shown[0].given, "对不起，时间到了!你的最后" + b.scoreCaption, "the time-out message");
         expect(!f().Timer1.enabled(), "the countdown runs on after the time-out");
         expectEq(s.level, 1, "level after the time-out");
-        expectEq(f().Picture3->widthTwips(), 0.0, "the time bar after the time-out");
         for (int x = 0; x < kGridCols * kCell; x += 3)
             for (int y = 0; y < kGridRows * kCell; y += 3)
                 if (boardPixel(x, y) != f().Picture1->canvas().background())
@@ -543,7 +425,7 @@ private:
         expect(s.pending.empty(), "links left after the erase tick");
         expect(!f().Timer2.enabled(), "the erase clock runs on after its tick");
         int64_t due = 0;
-        for (const Model::Pending& p : model_.pending) due += worth(p.points);
+        for (const Model::Pending& p : model_.pending) due += linkScore(p.points);
         expectEq(s.score, b.st.score + due, "score after the erase tick");
         bool won = true;
         for (int c = 1; c <= b.st.cols; ++c)
@@ -552,7 +434,7 @@ private:
         // Every cell of every link is erased, except those a deal has drawn
         // its tiles over since (and those the next level's deal draws over).
         for (const Model::Pending& p : model_.pending)
-            for (Cell c : cellsOf(p.points)) {
+            for (Cell c : visitedCells(p.points)) {
                 const bool dealtOver = c.col >= 1 && c.row >= 1 && c.col <= p.dealtCols && c.row <= p.dealtRows;
                 if (dealtOver || (won && inPlay(s, c))) continue;
                 for (QPoint q : kSamples)
@@ -614,7 +496,6 @@ private:
             if (n % 2 != 0) return fail("code " + std::to_string(code) + " occurs an odd number of times");
         expect(s.cols == model_.cols && s.rows == model_.rows, "the board size is not the difficulty's");
         expectEq(s.level, model_.level, "level");
-        expectEq(s.gaveUp, model_.gaveUp ? 1 : 0, "the give-up mark");
 
         // The selection.
         if (s.picked != kFalse) {
@@ -631,13 +512,11 @@ private:
 
         // The score: what the erased links were worth, never less than before.
         int64_t waiting = 0;
-        for (const Model::Pending& p : model_.pending) waiting += worth(p.points);
+        for (const Model::Pending& p : model_.pending) waiting += linkScore(p.points);
         expect(s.score >= model_.score, "the score went down");
         expectEq(s.score + waiting, model_.linkedWorth, "score and what waits, against what was linked");
         model_.score = s.score;
         expectEq(w.Label3->caption(), s.score == 0 ? std::string("得分:0") : scoreCaption(s.score), "the score label");
-        expectEq(w.Label2->caption(), model_.timeCaption, "the time label");
-        expectEq(w.Label1->caption(), model_.levelCaption, "the level label");
 
         // The menus and the countdown show the phase of the game.
         const Phase& ph = w.phase;
@@ -648,7 +527,6 @@ private:
         expect(model_.dealt || !(w.pause.enabled() || w.reDo.enabled() || w.Fail.enabled() || w.Timer1.enabled()),
                "a game command or the countdown is on before the first deal");
         expect(w.start.enabled(), "the start item is disabled");
-        expectEq(w.start.caption(), std::string(model_.dealt ? "重新开始" : "开始游戏"), "the start item's caption");
 
         // The controls: the tile sheet never shows, the others always do.
         expect(w.Picture2->isHidden(), "the tile sheet shows");
@@ -978,10 +856,6 @@ private:
     Figures figures_;
     std::vector<std::string> opened_;
     QPoint pressAt_, releaseAt_;
-    struct {
-        double bar = 0, outer = -1;
-        int timeLeft = 0;
-    } lastTick_;
     std::array<int16_t, kGridCols * kGridRows> noPairIn_{};
 };
 

@@ -60,11 +60,7 @@ bool PictureBox::eventFilter(QObject* watched, QEvent* e) {
     return false;
 }
 
-void PictureBox::setSunkenBorder(bool on) {
-    if (!on) {
-        delete border_;
-        return;
-    }
+void PictureBox::showSunkenBorder() {
     if (border_ || !parentWidget()) return;
     border_ = new QFrame(parentWidget());
     border_->setFrameStyle(QFrame::Panel | QFrame::Sunken);

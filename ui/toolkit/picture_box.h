@@ -32,7 +32,7 @@ public:
 
     // A thin sunken border just outside the box, so its extent shows even
     // while it is blank; the box's own area and coordinates stay as they are.
-    void setSunkenBorder(bool on);
+    void showSunkenBorder();
 
     void setVisible(bool visible) override;
 
