@@ -55,8 +55,7 @@ Form1::Form1()
     connectHandlers();
 
     // The design client area: 7485 x 7110 twips.
-    client()->resize(499, 474);
-    resize(499, 474 + menuBar()->sizeHint().height());
+    setDesignClientSize(499, 474);
     Form_Load();
     // Centred on the screen when first shown.
     centreOnScreen(0);

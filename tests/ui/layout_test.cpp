@@ -156,9 +156,11 @@ TEST_F(FormTest, EachDifficultySizesTheNextDeal) {
             // Exactly one check mark.
             EXPECT_EQ(form->meuBase.checked() + form->meuMiddle.checked() + form->meuHigh.checked(), 1);
             EXPECT_TRUE(k.item->checked());
-            // Centred horizontally, and vertically in the screen less 245 twips.
-            EXPECT_NEAR(form->left(), (form->screenWidth() - form->outerWidth()) / 2, 15);
-            EXPECT_NEAR(form->top(), (form->screenHeight() - 245 - form->outerHeight()) / 2, 15);
+            // Centred horizontally, and vertically in the screen less 245
+            // twips; a window larger than the screen (this one is 800 x 600)
+            // stands at its top-left corner.
+            EXPECT_NEAR(form->left(), std::max(0.0, (form->screenWidth() - form->outerWidth()) / 2), 15);
+            EXPECT_NEAR(form->top(), std::max(0.0, (form->screenHeight() - 245 - form->outerHeight()) / 2), 15);
             // The board has room for every cell of the next deal and its ring.
             EXPECT_GE(form->Picture1->QWidget::width(), (k.cols + 2) * 34);
             EXPECT_GE(form->Picture1->QWidget::height(), (k.rows + 2) * 34);

@@ -1,6 +1,8 @@
 #include "form_window.h"
 
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
@@ -8,6 +10,9 @@
 #include <cmath>
 
 #include "handler_scope.h"
+#include "menu_keys.h"
+#include "title_bar.h"
+#include "wayland_desktop.h"
 
 namespace mepo {
 
@@ -25,43 +30,85 @@ private:
     FormWindow& owner_;
 };
 
-FormWindow::FormWindow() : client_(new ClientArea(*this)) {
+namespace {
+
+constexpr Qt::WindowStates kSizedByTheDesktop = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+int toPx(double twips) { return std::max(0, static_cast<int>(std::lround(twips / 15.0))); }
+
+}  // namespace
+
+FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNativeWayland()) {
     setCentralWidget(client_);
+    installMenuKeys(*this);
+    if (windowDrawsOwnTitleBar()) {
+        titleBar_ = new TitleBar(*this);
+        setMouseTracking(true);  // the borders show where they resize
+        fitOwnFrame();
+    }
     frameWatch_.setInterval(50);
     QObject::connect(&frameWatch_, &QTimer::timeout, [this] {
         checkFrame();
         if (frameKnown_ || ++frameLooks_ >= 60) frameWatch_.stop();  // no frame comes without a window manager
     });
+    // A window manager that never answers: the window takes its place all the same.
+    leaveWait_.setSingleShot(true);
+    leaveWait_.setInterval(1000);
+    QObject::connect(&leaveWait_, &QTimer::timeout, [this] {
+        if (!leavingState_) return;
+        leavingState_ = false;
+        applyGeometry();
+    });
 }
+
+FormWindow::~FormWindow() = default;
 
 double FormWindow::clientWidth() const { return client_->width() * 15.0; }
 double FormWindow::clientHeight() const { return client_->height() * 15.0; }
+
+void FormWindow::setDesignClientSize(int widthPx, int heightPx) {
+    client_->resize(widthPx, heightPx);
+    resize(windowSizeFor(QSize(widthPx, heightPx)));
+}
 
 void FormWindow::runResize() {
     ++resizeRuns_;
     clientResized();
 }
 
-static int toPx(double twips) { return std::max(0, static_cast<int>(std::lround(twips / 15.0))); }
-
 QMargins FormWindow::frameMargins() const {
-    return windowHandle() && isVisible() ? windowHandle()->frameMargins() : QMargins();
+    if (!windowHandle() || !isVisible()) return {};
+    if (nativeWayland_) return windowHandle()->frameMargins();
+    // While the window is maximised, or leaving that state, the window
+    // manager's frame may lack its borders: the frame of the restored window
+    // is the one that counts.
+    if (restoring() || (windowState() & kSizedByTheDesktop)) return restoredFrame_;
+    return windowHandle()->frameMargins();
 }
 
 int FormWindow::menuHeight() const {
     return menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
 }
 
+QMargins FormWindow::outerMargins() const { return frameMargins() + contentsMargins() + QMargins(0, menuHeight(), 0, 0); }
+
+QSize FormWindow::windowSizeFor(QSize client) const {
+    const QMargins m = contentsMargins();
+    return client.grownBy(m + QMargins(0, menuHeight(), 0, 0));
+}
+
 QSize FormWindow::clientSize() const { return wantedClient_.value_or(client_->size()); }
 
+bool FormWindow::restoring() const { return leavingState_; }
+
 double FormWindow::outerWidth() const {
-    const QMargins m = frameMargins();
+    const QMargins m = outerMargins();
     return (clientSize().width() + m.left() + m.right()) * 15.0;
 }
 
 double FormWindow::outerHeight() const {
-    const QMargins m = frameMargins();
-    return (clientSize().height() + menuHeight() + m.top() + m.bottom()) * 15.0;
+    const QMargins m = outerMargins();
+    return (clientSize().height() + m.top() + m.bottom()) * 15.0;
 }
 
 void FormWindow::setOuterWidth(double twips) { setClientSize(toPx(twips - kFrameWidth), client_->height()); }
@@ -69,8 +116,6 @@ void FormWindow::setOuterWidth(double twips) { setClientSize(toPx(twips - kFrame
 void FormWindow::setOuterHeight(double twips) { setClientSize(client_->width(), toPx(twips - kFrameHeight)); }
 
 void FormWindow::setClientSize(int widthPx, int heightPx) {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
-        setWindowState(Qt::WindowNoState);
     const int runs = resizeRuns_;
     wantedClient_ = QSize(widthPx, heightPx);
     client_->resize(widthPx, heightPx);  // a shown client area is laid out at once
@@ -93,9 +138,24 @@ void FormWindow::moveFrame(std::optional<double> leftTwips, std::optional<double
 void FormWindow::setLeft(double twips) { moveFrame(twips, std::nullopt); }
 void FormWindow::setTop(double twips) { moveFrame(std::nullopt, twips); }
 
+QPoint FormWindow::keptOnScreen(QPoint frame, QSize outer) const {
+    // Within the screen's free area where the window fits in it; a larger
+    // window stands at the area's top-left corner, its title bar in reach.
+    const QRect area = screen()->availableGeometry();
+    frame.setX(std::max(std::min(frame.x(), area.right() + 1 - outer.width()), area.left()));
+    frame.setY(std::max(std::min(frame.y(), area.bottom() + 1 - outer.height()), area.top()));
+    return frame;
+}
+
 void FormWindow::centreOnScreen(double bottomReserveTwips) {
-    setLeft((screenWidth() - outerWidth()) / 2);
-    setTop((screenHeight() - bottomReserveTwips - outerHeight()) / 2);
+    const double w = outerWidth(), h = outerHeight();
+    const double leftTwips = (screenWidth() - w) / 2;
+    const double topTwips = (screenHeight() - bottomReserveTwips - h) / 2;
+    const QPoint kept = keptOnScreen(QPoint(static_cast<int>(std::lround(leftTwips / 15.0)),
+                                            static_cast<int>(std::lround(topTwips / 15.0))),
+                                     QSize(toPx(w), toPx(h)));
+    setLeft(kept.x() * 15.0);
+    setTop(kept.y() * 15.0);
     centredWith_ = bottomReserveTwips;
 }
 
@@ -114,26 +174,54 @@ void FormWindow::requestGeometry() {
 }
 
 void FormWindow::applyGeometry() {
-    const QSize client = clientSize();
-    const QSize size(client.width(), client.height() + menuHeight());
     if (wantedClient_) requestedClient_ = wantedClient_;
     if (!isVisible()) {
         // Before the first show the position is the frame's, wherever the
         // window manager puts the window inside it.
-        if (wantedClient_) resize(size);
+        if (wantedClient_) resize(windowSizeFor(*wantedClient_));
         if (wantedPos_) move(*wantedPos_);
+    } else if (nativeWayland_) {
+        // The compositor places the window; only a new size is asked for,
+        // once the menu that gave the command has quite finished.
+        if (wantedClient_)
+            QTimer::singleShot(0, this, [this, client = *wantedClient_] { remapAtSize(client); });
     } else if (wantedClient_ || wantedPos_) {
+        if (windowState() & (kSizedByTheDesktop | Qt::WindowMinimized)) {
+            // Restored first; the rest once the window manager has done it.
+            if (!leavingState_) {
+                leavingState_ = true;
+                leaveWait_.start();
+                setWindowState(Qt::WindowNoState);
+            }
+            return;
+        }
+        if (leavingState_) return;
         // One request for both, so the window goes straight to its new place.
         const QMargins m = frameMargins();
         const QPoint frame = wantedPos_.value_or(pos());
-        setGeometry(QRect(frame + QPoint(m.left(), m.top()), size));
+        setGeometry(QRect(frame + QPoint(m.left(), m.top()), windowSizeFor(clientSize())));
     }
     wantedPos_.reset();
     wantedClient_.reset();
 }
 
+void FormWindow::remapAtSize(QSize client) {
+    // Unmapped, the window leaves whatever state the compositor gave it;
+    // mapped again, it is a new window that the compositor places.
+    ++remaps_;
+    hide();
+    setWindowState(Qt::WindowNoState);
+    fitOwnFrame();
+    client_->resize(client);
+    resize(windowSizeFor(client));
+    show();
+}
+
 void FormWindow::checkFrame() {
-    if (frameKnown_ || frameMargins().isNull()) return;
+    if (nativeWayland_ || !windowHandle() || !isVisible()) return;
+    const QMargins now = windowHandle()->frameMargins();
+    if (!(windowState() & kSizedByTheDesktop) && !leavingState_ && !now.isNull()) restoredFrame_ = now;
+    if (frameKnown_ || now.isNull()) return;
     // The window manager has framed the window: the outer size is real now.
     // Its first reports may still carry the size the window had before the
     // last request, so the centring goes by the size last asked for.
@@ -143,13 +231,111 @@ void FormWindow::checkFrame() {
     centreOnScreen(*centredWith_);
 }
 
+void FormWindow::setVisible(bool visible) {
+    // Qt decides once, at the first window shown, whether to draw title
+    // bars of its own on Wayland; the game's window keeps it from doing so.
+    QtTitleBarsOff noQtTitleBars;
+    QMainWindow::setVisible(visible);
+}
+
 void FormWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    if (windowHandle()) windowHandle()->installEventFilter(this);
+    if (nativeWayland_) return;
     checkFrame();
     if (!frameKnown_ && !frameWatch_.isActive()) {
         frameLooks_ = 0;
         frameWatch_.start();
     }
+}
+
+bool FormWindow::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        // The game's own borders resize the window, as a compositor's would.
+        if (titleBar_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            const Qt::Edges edges = edgesAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+            if (edges && windowHandle()) windowHandle()->startSystemResize(edges);
+        }
+        break;
+    case QEvent::MouseMove:
+        if (titleBar_) {
+            const Qt::Edges edges = edgesAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+            const bool diagonal = (edges & (Qt::LeftEdge | Qt::RightEdge)) && (edges & (Qt::TopEdge | Qt::BottomEdge));
+            const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
+            if (!edges)
+                unsetCursor();
+            else if (diagonal)
+                setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
+            else
+                setCursor(edges & (Qt::LeftEdge | Qt::RightEdge) ? Qt::SizeHorCursor : Qt::SizeVerCursor);
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(e);
+}
+
+Qt::Edges FormWindow::edgesAt(QPoint p) const {
+    if (!titleBar_ || (windowState() & kSizedByTheDesktop)) return {};
+    const QMargins m = contentsMargins();
+    const int corner = 2 * TitleBar::kBorder + 8;  // corners are easier to catch
+    Qt::Edges edges;
+    if (p.x() < m.left() || (p.y() >= height() - corner && p.x() < corner)) edges |= Qt::LeftEdge;
+    if (p.x() >= width() - m.right() || (p.y() >= height() - corner && p.x() >= width() - corner))
+        edges |= Qt::RightEdge;
+    if (p.y() >= height() - m.bottom() || (p.y() >= height() - corner && (edges & (Qt::LeftEdge | Qt::RightEdge))))
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void FormWindow::fitOwnFrame() {
+    if (!titleBar_) return;
+    const Qt::WindowStates s = windowState();
+    const int b = (s & kSizedByTheDesktop) ? 0 : TitleBar::kBorder;
+    const int t = (s & Qt::WindowFullScreen) ? 0 : titleBar_->sizeHint().height();
+    titleBar_->setVisible(t > 0);
+    titleBar_->setGeometry(0, 0, width(), t);
+    setContentsMargins(b, t, b, b);
+}
+
+void FormWindow::paintEvent(QPaintEvent* e) {
+    QMainWindow::paintEvent(e);
+    if (!titleBar_ || (windowState() & kSizedByTheDesktop)) return;
+    // The borders: the title bar's colour, outlined.
+    QPainter p(this);
+    const QMargins m = contentsMargins();
+    const QRect inner = rect().marginsRemoved(m);
+    p.fillRect(QRect(0, m.top(), m.left(), height() - m.top()), titleBar_->frameColour());
+    p.fillRect(QRect(width() - m.right(), m.top(), m.right(), height() - m.top()), titleBar_->frameColour());
+    p.fillRect(QRect(inner.left(), inner.bottom() + 1, inner.width(), m.bottom()), titleBar_->frameColour());
+    p.setPen(titleBar_->outlineColour());
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FormWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) {
+        fitOwnFrame();
+        update();
+    }
+    if (e->type() == QEvent::ActivationChange && titleBar_) titleBar_->update();
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The window manager's word that the window has left its maximised or
+    // full-screen state: the place and size asked for are due now.
+    if (watched == windowHandle() && e->type() == QEvent::WindowStateChange && e->spontaneous() && leavingState_ &&
+        !(windowHandle()->windowStates() & (kSizedByTheDesktop | Qt::WindowMinimized))) {
+        leavingState_ = false;
+        leaveWait_.stop();
+        QTimer::singleShot(0, this, [this] {
+            checkFrame();
+            requestGeometry();
+        });
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void FormWindow::moveEvent(QMoveEvent* e) {
@@ -159,6 +345,7 @@ void FormWindow::moveEvent(QMoveEvent* e) {
 
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
+    if (titleBar_) titleBar_->setGeometry(0, 0, width(), titleBar_->height());
     checkFrame();
 }
 

@@ -1,0 +1,46 @@
+// The title bar the game's window draws itself where the desktop leaves it
+// to the window (a Wayland compositor without server-side title bars, such
+// as GNOME's or weston): the icon, the caption, and buttons to minimise,
+// maximise or restore, and close. Dragging it moves the window, a double
+// click maximises or restores it, and its top edge resizes it, all through
+// the compositor.
+#pragma once
+
+#include <QWidget>
+
+namespace mepo {
+
+class TitleBar : public QWidget {
+public:
+    // The window's borders beside and below the client area, in pixels.
+    static constexpr int kBorder = 4;
+
+    explicit TitleBar(QWidget& window);
+
+    QSize sizeHint() const override;
+    QColor frameColour() const;
+    QColor outlineColour() const;
+
+    enum class Button { None, Minimise, Maximise, Close };
+    // The button under a point of the bar.
+    Button buttonAt(QPoint p) const;
+    QRect buttonRect(Button b) const;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void leaveEvent(QEvent*) override;
+
+private:
+    void drawButton(QPainter& p, Button b) const;
+    void toggleMaximised();
+
+    QWidget& window_;
+    Button hovered_ = Button::None;
+    Button pressed_ = Button::None;
+};
+
+}  // namespace mepo
