@@ -85,6 +85,42 @@ TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
     }
 }
 
+// A maximised window is restored by the window manager before it takes its
+// new size and place: centred by the frame of a restored window.
+TEST_F(RealWindow, ADifficultyOnAMaximisedWindowRestoresItCentred) {
+    ASSERT_TRUE(settle([&] { return centred(*form, frameOnServer(*form), 0); })) << describe(*form);
+    form->showMaximized();
+    ASSERT_TRUE(settle([&] { return frameOnServer(*form).width() == form->screen()->geometry().width(); }))
+        << describe(*form);
+    form->meuMiddle.click();
+    const DifficultySize size = difficultySize(Difficulty::Middle);
+    const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
+    const bool ok = settle([&] {
+        return windowOnServer(*form).size() == QSize(client.width(), client.height() + form->menuBar()->height()) &&
+               centred(*form, frameOnServer(*form), 245 / 15.0);
+    });
+    EXPECT_TRUE(ok) << describe(*form);
+    EXPECT_FALSE(form->isMaximized());
+}
+
+// On a screen too small for the window (run with a small screen: the
+// x11_small_screen test), its title bar stays on the screen.
+TEST_F(RealWindow, AWindowTallerThanTheScreenStandsAtItsTop) {
+    const QRect area = form->screen()->availableGeometry();
+    if (area.height() >= 800) GTEST_SKIP() << "the screen has room for every difficulty";
+    for (MenuItem* item : {&form->meuHigh, &form->meuBase, &form->meuHigh}) {
+        item->click();
+        const bool ok = settle([&] {
+            const QRect frame = frameOnServer(*form);
+            const bool tall = frame.height() > area.height();
+            return frame.height() > 0 && (tall ? frame.top() == area.top() : centred(*form, frame, 245 / 15.0)) &&
+                   std::abs(frame.x() - (area.width() - frame.width()) / 2.0) <= 1;
+        });
+        EXPECT_TRUE(ok) << item->caption() << ": " << describe(*form);
+        EXPECT_GE(frameOnServer(*form).top(), area.top());
+    }
+}
+
 // The menus as the server shows them: separators are plain lines with no
 // text on them, and only the checked difficulty has a mark.
 TEST_F(RealWindow, MenusShowPlainSeparatorsAndOneCheckMark) {

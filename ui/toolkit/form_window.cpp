@@ -320,7 +320,11 @@ void FormWindow::changeEvent(QEvent* e) {
         fitOwnFrame();
         update();
     }
-    if (e->type() == QEvent::ActivationChange && titleBar_) titleBar_->update();
+    if (e->type() == QEvent::ActivationChange && titleBar_) {
+        // The title bar and the borders take the colours of an active window.
+        titleBar_->update();
+        update();
+    }
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -1,0 +1,177 @@
+// The window on a real Wayland compositor: it cannot place itself, its
+// sizes and states are the compositor's to configure, and its keys come
+// through the compositor.
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QRandomGenerator>
+#include <QWindow>
+
+#include "compositor_output.h"
+#include "flow/difficulty.h"
+#include "ui/form1.h"
+#include "ui/toolkit/title_bar.h"
+
+namespace mepo {
+
+using test::settle;
+using test::shownOnOutput;
+using test::xdotool;
+
+namespace {
+
+QSize clientOf(Difficulty d) {
+    const DifficultySize size = difficultySize(d);
+    return {static_cast<int>(std::lround((size.width - 115) / 15)),
+            static_cast<int>(std::lround((size.height - 690) / 15))};
+}
+
+class WaylandWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<Form1>();
+        form->show();
+        ASSERT_TRUE(settle([&] { return form->isVisible() && form->windowHandle()->isExposed(); }));
+    }
+    // Whole on the output, at the client size of the difficulty.
+    void expectShownWhole(Difficulty d, const std::string& step) {
+        EXPECT_TRUE(settle([&] { return form->client()->size() == clientOf(d) && form->windowHandle()->isExposed(); }))
+            << step << ": client " << form->client()->width() << "x" << form->client()->height();
+        std::string why;
+        EXPECT_TRUE(shownOnOutput(*form, &why)) << step << ": " << why;
+    }
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace
+
+TEST_F(WaylandWindow, OpensAtItsDesignClientSizeWithATitleBar) {
+    expectShownWhole(Difficulty::Base, "first show");
+    EXPECT_EQ(form->clientWidth(), 7485);
+    EXPECT_EQ(form->clientHeight(), 7110);
+    // Neither compositor here draws title bars: the window draws its own.
+    ASSERT_NE(form->ownTitleBar(), nullptr);
+    EXPECT_TRUE(form->ownTitleBar()->isVisible());
+}
+
+TEST_F(WaylandWindow, EachDifficultyLeavesTheWholeWindowOnTheOutput) {
+    struct Step {
+        MenuItem Form1::*item;
+        Difficulty d;
+    };
+    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
+                      Step{&Form1::meuBase, Difficulty::Base}, Step{&Form1::meuHigh, Difficulty::High}}) {
+        (form.get()->*step.item).click();
+        expectShownWhole(step.d, (form.get()->*step.item).caption());
+    }
+    form->start.click();
+    EXPECT_EQ(form->st.cols, 24);
+    EXPECT_GE(form->Picture1->width(), 26 * 34);
+    EXPECT_GE(form->Picture1->height(), 16 * 34);
+}
+
+TEST_F(WaylandWindow, ADifficultyOnAMaximisedWindowRestoresItAtTheNewSize) {
+    // Maximised with the title bar's own button, as a player does it.
+    std::string why;
+    const auto at = shownOnOutput(*form, &why);
+    ASSERT_TRUE(at) << why;
+    const QPoint p = at->topLeft() + form->ownTitleBar()->buttonRect(TitleBar::Button::Maximise).center();
+    // Glided in from outside the output: a nested compositor may take the
+    // first moves for the pointer's coming in and place a click by them.
+    const QSize out = test::outputSize();
+    bool maximised = false;
+    for (int attempt = 0; attempt < 3 && !maximised; ++attempt) {
+        QString glide = QStringLiteral("mousemove %1 %2 sleep 0.1").arg(out.width() + 20).arg(out.height() + 20);
+        for (int d : {40, 20, 10, 4, 0}) glide += QStringLiteral(" mousemove %1 %2 sleep 0.05").arg(p.x() + d).arg(p.y() + d);
+        ASSERT_TRUE(xdotool(glide + QStringLiteral(" click 1")));
+        maximised = settle([&] { return form->isMaximized() && form->width() == out.width(); }, 3000);
+    }
+    ASSERT_TRUE(maximised) << form->width() << "x" << form->height();
+    test::parkPointer();
+
+    form->meuMiddle.click();
+    expectShownWhole(Difficulty::Middle, "中级 on a maximised window");
+    EXPECT_FALSE(form->isMaximized());
+    form->start.click();
+    EXPECT_EQ(form->st.cols, 17);
+    EXPECT_TRUE(settle([&] { return form->windowHandle()->isExposed(); }));
+}
+
+TEST_F(WaylandWindow, KeysReachTheMenusThroughTheCompositor) {
+    ASSERT_TRUE(shownOnOutput(*form, nullptr));
+    // The keyboard is the window's once the compositor has made it active.
+    ASSERT_TRUE(settle([&] { return form->isActiveWindow(); }, 5000));
+    // A lone Alt puts the menu bar under the keyboard (again, should the
+    // compositor have been handing the keyboard over just then).
+    for (int attempt = 0; attempt < 2 && !form->menuBar()->hasFocus(); ++attempt) {
+        ASSERT_TRUE(xdotool(QStringLiteral("key Alt_L")));
+        settle([&] { return form->menuBar()->hasFocus(); }, 2000);
+    }
+    ASSERT_TRUE(form->menuBar()->hasFocus());
+    // Right to 设置, Enter opens it, Down to 中级, Enter chooses it.
+    ASSERT_TRUE(xdotool(QStringLiteral("key Right sleep 0.1 key Return")));
+    EXPECT_TRUE(settle([&] { return form->meuOption.menu()->isVisible(); }, 5000));
+    ASSERT_TRUE(xdotool(QStringLiteral("key Down sleep 0.1 key Return")));
+    EXPECT_TRUE(settle([&] { return form->meuMiddle.checked(); }, 5000));
+    expectShownWhole(Difficulty::Middle, "中级 from the keyboard");
+    // F10 opens the game menu with its first item lit: Enter deals.
+    ASSERT_TRUE(settle([&] { return form->isActiveWindow(); }, 5000));
+    ASSERT_TRUE(xdotool(QStringLiteral("key F10")));
+    EXPECT_TRUE(settle([&] { return form->game.menu()->isVisible(); }, 5000));
+    ASSERT_TRUE(xdotool(QStringLiteral("key Return")));
+    EXPECT_TRUE(settle([&] { return form->start.caption() == "重新开始"; }, 5000));
+    EXPECT_EQ(form->st.cols, 17);
+}
+
+// Maximise, restore, minimise, resizes and difficulty commands in a seeded
+// random order, each as soon as the last was asked for: the compositor must
+// never find the window committing a size that contradicts the state it
+// configured (it would end the game's connection), and the window ends
+// whole on the output. MEPO_WINDOW_COMMANDS sets the length, MEPO_WINDOW_SEED
+// the seed.
+TEST_F(WaylandWindow, RandomWindowCommandsLeaveTheGameRunning) {
+    const int commands = qEnvironmentVariableIsSet("MEPO_WINDOW_COMMANDS")
+                             ? qEnvironmentVariableIntValue("MEPO_WINDOW_COMMANDS")
+                             : 60;
+    const quint32 seed = qEnvironmentVariableIsSet("MEPO_WINDOW_SEED")
+                             ? static_cast<quint32>(qEnvironmentVariableIntValue("MEPO_WINDOW_SEED"))
+                             : 12;
+    QRandomGenerator random(seed);
+    MenuItem* difficulties[] = {&form->meuBase, &form->meuMiddle, &form->meuHigh};
+    Difficulty chosen = Difficulty::Base;
+    for (int i = 0; i < commands; ++i) {
+        switch (random.bounded(6)) {
+        case 0: form->showMaximized(); break;
+        case 1: form->showNormal(); break;
+        case 2: form->showMinimized(); break;
+        case 3:
+            // A resize from the compositor: the window's own corner dragged.
+            if (!form->isMaximized() && !form->isMinimized()) {
+                test::parkPointer();
+                if (const auto at = test::findOnOutput(test::grabOutput(), form->grab().toImage())) {
+                    const QPoint c = at->bottomRight() - QPoint(1, 1);
+                    const int dx = static_cast<int>(random.bounded(121)) - 60, dy = static_cast<int>(random.bounded(121)) - 60;
+                    xdotool(QStringLiteral("mousemove %1 %2 sleep 0.05 mousedown 1 mousemove %3 %4 sleep 0.05 mouseup 1")
+                                .arg(c.x())
+                                .arg(c.y())
+                                .arg(c.x() + dx)
+                                .arg(c.y() + dy));
+                }
+            }
+            break;
+        default: {
+            const int k = static_cast<int>(random.bounded(3));
+            difficulties[k]->click();
+            chosen = k == 0 ? Difficulty::Base : k == 1 ? Difficulty::Middle : Difficulty::High;
+            break;
+        }
+        }
+        settle([] { return false; }, static_cast<int>(random.bounded(150)));
+    }
+    // Still connected and drawing: a last command shows the window whole.
+    difficulties[static_cast<int>(chosen)]->click();
+    expectShownWhole(chosen, std::to_string(commands) + " commands, seed " + std::to_string(seed));
+    std::printf("%d window commands, seed %u, %d remaps\n", commands, seed, form->remaps());
+}
+
+}  // namespace mepo
