@@ -82,7 +82,7 @@ QMargins FormWindow::frameMargins() const {
     // While the window is maximised, or leaving that state, the window
     // manager's frame may lack its borders: the frame of the restored window
     // is the one that counts.
-    if (restoring() || (windowState() & kSizedByTheDesktop)) return restoredFrame_;
+    if ((restoring() || (windowState() & kSizedByTheDesktop)) && !restoredFrame_.isNull()) return restoredFrame_;
     return windowHandle()->frameMargins();
 }
 
@@ -336,6 +336,8 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
         leaveWait_.stop();
         QTimer::singleShot(0, this, [this] {
             checkFrame();
+            // Centred again by the frame the restored window really has.
+            if (centredWith_) centreOnScreen(*centredWith_);
             requestGeometry();
         });
     }
