@@ -1,9 +1,12 @@
 // A whole deal at 24 x 14: the grid filled and shuffled, 336 tiles copied
-// into the board's image and 10000 stripes painted on the time bar.
+// into the board's image and 10000 stripes painted on the time bar, at the
+// screen densities players use most (1, 1.25 and 2 device pixels to the
+// pixel); and the stripes alone.
 #include <benchmark/benchmark.h>
 
 #include <QImage>
 
+#include "assets/assets.h"
 #include "game/deal.h"
 #include "render/geometry.h"
 #include "render/stripes.h"
@@ -11,27 +14,42 @@
 
 namespace {
 
+constexpr QRgb kFace = qRgb(240, 240, 240);
+
+// The tile sheet as the window holds it at a density.
+mepo::Canvas sheetAt(double scale) {
+    mepo::Canvas holder(340, 204, mepo::kTwipsPerPixel, kFace);
+    QImage sheet = scale > 1 ? mepo::tileSheet2x() : mepo::tileSheet();
+    sheet.setDevicePixelRatio(scale > 1 ? 2 : 1);
+    holder.setScale(scale);
+    holder.copyFrom(sheet, 0, 0, 340, 204, 0, 0);
+    return holder;
+}
+
 void BM_WholeDeal24x14(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 100;
     mepo::GameState s;
     s.cols = 24;
     s.rows = 14;
     mepo::SeededRandom random(7);
-    QImage sheet(340, 204, QImage::Format_RGB32);
-    sheet.fill(qRgb(192, 192, 192));
-    mepo::Canvas board(mepo::kGridWidthPx, mepo::kGridHeightPx, mepo::kTwipsPerPixel, qRgb(240, 240, 240));
-    mepo::Canvas bar(1006, 25, 1, qRgb(240, 240, 240));
+    const mepo::Canvas sheet = sheetAt(scale);
+    mepo::Canvas board(mepo::kGridWidthPx, mepo::kGridHeightPx, mepo::kTwipsPerPixel, kFace);
+    board.setScale(scale);
+    mepo::Canvas bar(1006, 25, 1, kFace);
+    bar.setScale(scale);
     for (auto _ : state) {
         mepo::deal(s, random);
-        mepo::drawBoard(board, sheet, s);
+        mepo::drawBoard(board, sheet.image(), s);
         mepo::stripeTimeBar(bar);
         benchmark::DoNotOptimize(board.image().constBits());
         benchmark::DoNotOptimize(bar.image().constBits());
     }
 }
-BENCHMARK(BM_WholeDeal24x14)->Unit(benchmark::kMicrosecond);
+// The argument is the density in hundredths.
+BENCHMARK(BM_WholeDeal24x14)->Arg(100)->Arg(125)->Arg(200)->Unit(benchmark::kMicrosecond);
 
 void BM_StripesOnly(benchmark::State& state) {
-    mepo::Canvas bar(1006, 25, 1, qRgb(240, 240, 240));
+    mepo::Canvas bar(1006, 25, 1, kFace);
     for (auto _ : state) {
         mepo::stripeTimeBar(bar);
         benchmark::DoNotOptimize(bar.image().constBits());
