@@ -9,6 +9,7 @@
 #include "assets/assets.h"
 #include "game/deal.h"
 #include "render/geometry.h"
+#include "render/sheet.h"
 #include "render/stripes.h"
 #include "render/tiles.h"
 
@@ -18,11 +19,11 @@ constexpr QRgb kFace = qRgb(240, 240, 240);
 
 // The tile sheet as the window holds it at a density.
 mepo::Canvas sheetAt(double scale) {
-    mepo::Canvas holder(340, 204, mepo::kTwipsPerPixel, kFace);
+    mepo::Canvas holder(340, 204, mepo::kTwipsPerPixel, kFace, mepo::Canvas::Layout::Sheet);
     QImage sheet = scale > 1 ? mepo::tileSheet2x() : mepo::tileSheet();
     sheet.setDevicePixelRatio(scale > 1 ? 2 : 1);
     holder.setScale(scale);
-    holder.copyFrom(sheet, 0, 0, 340, 204, 0, 0);
+    mepo::loadSheet(holder, sheet);
     return holder;
 }
 
@@ -33,13 +34,14 @@ void BM_WholeDeal24x14(benchmark::State& state) {
     s.rows = 14;
     mepo::SeededRandom random(7);
     const mepo::Canvas sheet = sheetAt(scale);
-    mepo::Canvas board(mepo::kGridWidthPx, mepo::kGridHeightPx, mepo::kTwipsPerPixel, kFace);
+    mepo::Canvas board(mepo::kGridWidthPx, mepo::kGridHeightPx, mepo::kTwipsPerPixel, kFace,
+                       mepo::Canvas::Layout::Cells);
     board.setScale(scale);
     mepo::Canvas bar(1006, 25, 1, kFace);
     bar.setScale(scale);
     for (auto _ : state) {
         mepo::deal(s, random);
-        mepo::drawBoard(board, sheet.image(), s);
+        mepo::drawBoard(board, sheet, s);
         mepo::stripeTimeBar(bar);
         benchmark::DoNotOptimize(board.image().constBits());
         benchmark::DoNotOptimize(bar.image().constBits());

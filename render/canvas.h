@@ -6,21 +6,25 @@
 // has been drawn (so nothing drawn is lost when the box shrinks and grows
 // again), and never more than the canvas's limit, the most its content can
 // ever need. It is allocated when something is first drawn, in device
-// pixels at the canvas's scale.
+// pixels at the canvas's scale, laid out by its pixel grid: every pixel is
+// a whole block of device pixels.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include "pixel_grid.h"
 
 namespace mepo {
 
 class Canvas {
 public:
+    using Layout = PixelGrid::Layout;
+
     // unitsPerPixel: 15 for a canvas drawn in twips, 1 for one in pixels.
     // limit: the most it ever holds, in pixels; drawing beyond is dropped.
-    Canvas(int unitsPerPixel, QRgb background, QSize limit);
+    Canvas(int unitsPerPixel, QRgb background, QSize limit, Layout layout = Layout::Plain);
     // A canvas whose box and limit are both widthPx x heightPx.
-    Canvas(int widthPx, int heightPx, int unitsPerPixel, QRgb background);
+    Canvas(int widthPx, int heightPx, int unitsPerPixel, QRgb background, Layout layout = Layout::Plain);
 
     // The size of the box that shows the canvas, in pixels. A smaller box
     // lets the image shrink to what has been drawn.
@@ -28,19 +32,26 @@ public:
     void setLimit(QSize px);
     QSize limit() const { return limit_; }
     // Device pixels per pixel (2 on a double-density screen). The content is
-    // kept, scaled to the new density.
+    // kept, each pixel's colour spread over its new block.
     void setScale(qreal deviceRatio);
-    qreal scale() const { return scale_; }
+    qreal scale() const { return grid_.scale(); }
+    const PixelGrid& grid() const { return grid_; }
 
     // A 1-pixel line from (x1, y1) towards (x2, y2); the end point itself is
-    // not drawn, so consecutive lines join without overlap. At a higher scale
-    // the line is as many device pixels wide, drawn at the device resolution.
+    // not drawn, so consecutive lines join without overlap. Each pixel of it
+    // fills its whole block of device pixels.
     void line(double x1, double y1, double x2, double y2, QRgb colour);
     // A filled box between two corners, both included.
     void fillBox(double x1, double y1, double x2, double y2, QRgb colour);
-    // Copies a w x h pixel block of src at (sx, sy) to pixel (dx, dy). A
-    // source of the same device-pixel ratio is copied pixel for pixel.
-    void copyFrom(const QImage& src, int sx, int sy, int w, int h, int dx, int dy);
+    // Copies the w x h pixel block of src at pixel (sx, sy) to pixel (dx, dy).
+    // Device pixel for device pixel where both blocks have the same device
+    // size; otherwise each device pixel takes the nearest of the source's
+    // (a square of the tile sheet fills a cell one device pixel smaller by
+    // leaving out its middle column or row).
+    void copyFrom(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy);
+    // Puts an image made at the canvas's device resolution with its top-left
+    // corner where pixel (dx, dy) begins.
+    void putDeviceImage(const QImage& image, int dx, int dy);
     // Back to the plain background, holding nothing.
     void clear();
 
@@ -61,17 +72,15 @@ private:
     void resizeHeld(QSize px);
     void bind();
     QSize worthHolding(QSize need) const;
-    int dev(int px) const;  // device pixel where a pixel starts
+    int dev(int px) const { return grid_.at(px); }
+    // Fills the device pixels of the pixels [x0, x1) x [y0, y1).
+    void fillPixels(int x0, int y0, int x1, int y1, QRgb colour);
     void fillDevice(int x0, int y0, int x1, int y1, QRgb colour);  // [x0, x1) x [y0, y1)
-    void plotDeviceLine(int x, int y, int ex, int ey, QRgb colour);
-    void put(int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < devW_ && y < devH_) reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
-    }
 
     QImage image_;
     int unitsPerPixel_;
     QRgb background_;
-    qreal scale_ = 1;
+    PixelGrid grid_;
     QSize limit_;
     QSize box_;
     QSize held_{0, 0};   // pixels covered by the image

@@ -6,6 +6,7 @@
 
 #include "assets/assets.h"
 #include "render/geometry.h"
+#include "render/sheet.h"
 
 namespace mepo {
 
@@ -66,8 +67,8 @@ Form1::~Form1() = default;
 void Form1::buildControls() {
     QWidget* area = client();
     Picture3 = new PictureBox("Picture3", area, 1);
-    Picture1 = new PictureBox("Picture1", area, kTwipsPerPixel, {kGridWidthPx, kGridHeightPx});
-    Picture2 = new PictureBox("Picture2", Picture1, kTwipsPerPixel, {340, 204});
+    Picture1 = new PictureBox("Picture1", area, kTwipsPerPixel, {kGridWidthPx, kGridHeightPx}, Canvas::Layout::Cells);
+    Picture2 = new PictureBox("Picture2", Picture1, kTwipsPerPixel, {340, 204}, Canvas::Layout::Sheet);
     Label3 = new Label("Label3", area);
     Label2 = new Label("Label2", area);
     Label1 = new Label("Label1", area);
@@ -94,8 +95,9 @@ void Form1::buildControls() {
 }
 
 void Form1::loadTileSheet() {
-    // The sheet at the board's density: on a double-density screen the
-    // double-size sheet, so tiles are copied pixel for pixel there too.
+    // The sheet at the board's density: above one device pixel to the pixel
+    // the double-size sheet, copied pixel for pixel at two and resampled
+    // from at any other density.
     const qreal ratio = Picture1->canvas().scale();
     Canvas& holder = Picture2->canvas();
     if (!holder.image().isNull() && holder.scale() == ratio) return;
@@ -103,7 +105,7 @@ void Form1::loadTileSheet() {
     sheet.setDevicePixelRatio(ratio > 1 ? 2 : 1);
     holder.clear();
     holder.setScale(ratio);
-    holder.copyFrom(sheet, 0, 0, 340, 204, 0, 0);
+    loadSheet(holder, sheet);
 }
 
 void Form1::buildMenus() {

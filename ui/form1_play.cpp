@@ -22,7 +22,7 @@ void Form1::start_Click(int /*index*/) {
     forgetPendingPaint(st);
     deal(st, rng);
     loadTileSheet();  // the screen's density may have changed
-    drawBoard(Picture1->canvas(), Picture2->canvas().image(), st);
+    drawBoard(Picture1->canvas(), Picture2->canvas(), st);
     Picture1->refresh();
     stripeTimeBar(Picture3->canvas());
     Picture3->refresh();

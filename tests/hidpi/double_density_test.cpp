@@ -47,10 +47,11 @@ TEST_F(FormTest, BandsFramesAndStripesAreSharpAtTheDeviceResolution) {
     EXPECT_EQ(linked.pixel(x, 68 + 33), qRgb(105, 105, 255));
     EXPECT_EQ(linked.pixel(x, 68 + 34), qRgb(90, 90, 255));
     EXPECT_EQ(linked.pixel(x, 68 + 35), qRgb(90, 90, 255));
-    // Stripe g covers the device pixels whose coordinates sum to 2g or 2g + 1.
+    // Each pixel of the bar is a block of 2 x 2 device pixels: device pixel
+    // (dx, dy) lies on line dx / 2 + dy / 2.
     const QImage bar = form->Picture3->grab().toImage();
-    for (auto [dx, dy] : {std::pair{20, 0}, std::pair{21, 0}, std::pair{40, 7}, std::pair{101, 30}}) {
-        const int g = (dx + dy) / 2;
+    for (auto [dx, dy] : {std::pair{20, 0}, std::pair{21, 0}, std::pair{21, 1}, std::pair{40, 7}, std::pair{101, 30}}) {
+        const int g = dx / 2 + dy / 2;
         EXPECT_EQ(bar.pixel(dx, dy), qRgb((25 * g) % 256, 0, 255)) << dx << "," << dy;
     }
 }

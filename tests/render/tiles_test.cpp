@@ -6,6 +6,7 @@
 
 #include "assets/assets.h"
 #include "render/geometry.h"
+#include "render/sheet.h"
 #include "render/tiles.h"
 
 namespace mepo {
@@ -20,6 +21,13 @@ QImage numberedSheet() {
             for (int x = 0; x < 34; ++x)
                 sheet.setPixel(sheetX(p) + x, sheetY(p) + y, qRgb(p, x, y));
     return sheet;
+}
+
+// The same, held for tile copies.
+Canvas numberedHolder() {
+    Canvas holder(340, 204, kTwipsPerPixel, 0, Canvas::Layout::Sheet);
+    loadSheet(holder, numberedSheet());
+    return holder;
 }
 }  // namespace
 
@@ -37,7 +45,7 @@ TEST(Tiles, SheetSquaresOfCodes) {
 }
 
 TEST(Tiles, ACopyPutsExactlyTheSquareAtTheCell) {
-    const QImage sheet = numberedSheet();
+    const Canvas sheet = numberedHolder();
     const QRgb back = qRgb(1, 2, 3);
     Canvas board(kGridWidthPx, kGridHeightPx, kTwipsPerPixel, back);
     drawTile(board, sheet, 24, 14, 59);
@@ -49,7 +57,7 @@ TEST(Tiles, ACopyPutsExactlyTheSquareAtTheCell) {
 }
 
 TEST(Tiles, DrawBoardDrawsThePlayAreaOnly) {
-    const QImage sheet = numberedSheet();
+    const Canvas sheet = numberedHolder();
     const QRgb back = qRgb(1, 2, 3);
     Canvas board(kGridWidthPx, kGridHeightPx, kTwipsPerPixel, back);
     GameState s;

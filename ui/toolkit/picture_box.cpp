@@ -7,10 +7,10 @@
 
 namespace mepo {
 
-PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent)
+PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent, Canvas::Layout layout)
     : QWidget(parent),
       WidgetControl(std::move(name), *this),
-      canvas_(unitsPerPixel, palette().color(QPalette::Button).rgb(), extent),
+      canvas_(unitsPerPixel, palette().color(QPalette::Button).rgb(), extent, layout),
       extent_(extent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvas_.setScale(devicePixelRatioF());
@@ -34,15 +34,19 @@ void PictureBox::fitCanvas() {
 void PictureBox::paintEvent(QPaintEvent* e) {
     canvas_.setScale(devicePixelRatioF());
     QPainter p(this);
-    const QRect held(QPoint(0, 0), canvas_.heldSize());
-    const QRect shown = e->rect() & held;
-    if (!shown.isEmpty()) {
-        const qreal s = canvas_.scale();
-        p.drawImage(shown, canvas_.image(),
-                    QRectF(shown.x() * s, shown.y() * s, shown.width() * s, shown.height() * s));
-    }
+    // The image is shown device pixel for device pixel from the device pixel
+    // where the box begins (to the nearest, as the window places the box),
+    // so what is sharp in it stays sharp at any density.
+    const QTransform toDevice = p.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale) return;
+    const QPoint origin(qRound(toDevice.dx()), qRound(toDevice.dy()));
+    const QRect exposed = toDevice.mapRect(QRectF(e->rect())).toAlignedRect().translated(-origin);
+    p.setWorldTransform(QTransform::fromTranslate(origin.x(), origin.y()) * toDevice.inverted());
+    const QRect held(QPoint(0, 0), canvas_.image().size());
+    const QRect shown = exposed & held;
+    if (!shown.isEmpty()) p.drawImage(shown, canvas_.image(), shown);
     // Where nothing has been drawn the box shows its plain background.
-    for (const QRect& r : QRegion(e->rect()).subtracted(held)) p.fillRect(r, QColor::fromRgb(canvas_.background()));
+    for (const QRect& r : QRegion(exposed).subtracted(held)) p.fillRect(r, QColor::fromRgb(canvas_.background()));
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

@@ -21,7 +21,9 @@ public:
     // extent: the most its content can ever need, in pixels (the board: the
     // whole grid; the tile sheet: the sheet). Without one, the box keeps what
     // it could show across the rest of its window at its own height.
-    PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent = {});
+    // layout: how its pixels fall on device pixels (the board: in cells).
+    PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent = {},
+               Canvas::Layout layout = Canvas::Layout::Plain);
 
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
