@@ -39,6 +39,11 @@ void Canvas::resizeHeld(QSize px) {
     image_ = std::move(next);
     held_ = px;
     bind();
+    // What comes newly into the image shows the pattern that covers the canvas.
+    if (pattern_) {
+        paintPattern(keptW, 0, devW_, devH_);
+        paintPattern(0, keptH, keptW, devH_);
+    }
 }
 
 void Canvas::bind() {
@@ -52,7 +57,8 @@ void Canvas::bind() {
 void Canvas::setBox(QSize px) {
     box_ = px.expandedTo({0, 0});
     const QSize worth = worthHolding({});
-    const QSize next = held_.boundedTo(worth);
+    // A covered canvas holds its whole box, so its pattern shows to the end.
+    const QSize next = pattern_ ? worth : held_.boundedTo(worth);
     if (next != held_) resizeHeld(next);
 }
 
@@ -67,11 +73,13 @@ void Canvas::setScale(qreal deviceRatio) {
     const QImage old = image_;
     const PixelGrid oldGrid = grid_;
     const QSize held = held_;
+    const std::shared_ptr<const Pattern> pattern = std::move(pattern_);
     image_ = QImage();
     devW_ = devH_ = 0;
     held_ = QSize(0, 0);
     grid_ = PixelGrid(grid_.layout(), deviceRatio);
     resizeHeld(held);
+    pattern_ = pattern;
     if (old.isNull()) return;
     // Each device pixel takes the colour its pixel had.
     std::vector<int> from(static_cast<size_t>(devW_));
@@ -214,7 +222,40 @@ void Canvas::putDeviceImage(const QImage& image, int dx, int dy) {
                     static_cast<size_t>(std::max(w, 0)) * sizeof(QRgb));
 }
 
+void Canvas::paintPattern(int x0, int y0, int x1, int y1) {
+    x1 = std::min(x1, devW_);
+    y1 = std::min(y1, devH_);
+    if (!pattern_ || x0 >= x1 || y0 >= y1) return;
+    const int rows = pattern_->rows();
+    std::vector<int> column;
+    if (!grid_.identity()) {
+        column.resize(static_cast<size_t>(x1 - x0));
+        int p = grid_.pixelOf(x0);
+        for (int x = x0; x < x1; ++x) {
+            while (dev(p + 1) <= x) ++p;
+            column[x - x0] = p;
+        }
+    }
+    int y = grid_.pixelOf(y0);
+    for (int d = y0; d < y1; ++d) {
+        while (dev(y + 1) <= d) ++y;
+        if (y >= rows) break;
+        QRgb* out = reinterpret_cast<QRgb*>(bits_ + d * stride_) + x0;
+        pattern_->paintRow(y, x0, column.empty() ? nullptr : column.data(), x1 - x0, out);
+    }
+}
+
+void Canvas::cover(std::shared_ptr<const Pattern> pattern) {
+    pattern_.reset();
+    const QSize worth = worthHolding({});
+    if (worth != held_) resizeHeld(worth.expandedTo(held_).boundedTo(limit_));
+    bind();
+    pattern_ = std::move(pattern);
+    paintPattern(0, 0, devW_, devH_);
+}
+
 void Canvas::clear() {
+    pattern_.reset();
     drawn_ = QSize(0, 0);
     resizeHeld(QSize(0, 0));
 }

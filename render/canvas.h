@@ -12,6 +12,9 @@
 
 #include <QImage>
 #include <QRect>
+#include <memory>
+
+#include "pattern.h"
 #include "pixel_grid.h"
 
 namespace mepo {
@@ -52,6 +55,10 @@ public:
     // Puts an image made at the canvas's device resolution with its top-left
     // corner where pixel (dx, dy) begins.
     void putDeviceImage(const QImage& image, int dx, int dy);
+    // Paints the pattern over everything held, and over whatever the canvas
+    // comes to hold until the next clear() or cover(). The canvas then holds
+    // at least its box.
+    void cover(std::shared_ptr<const Pattern> pattern);
     // Back to the plain background, holding nothing.
     void clear();
 
@@ -76,6 +83,8 @@ private:
     // Fills the device pixels of the pixels [x0, x1) x [y0, y1).
     void fillPixels(int x0, int y0, int x1, int y1, QRgb colour);
     void fillDevice(int x0, int y0, int x1, int y1, QRgb colour);  // [x0, x1) x [y0, y1)
+    // Paints the pattern on the device pixels [x0, x1) x [y0, y1).
+    void paintPattern(int x0, int y0, int x1, int y1);
 
     QImage image_;
     int unitsPerPixel_;
@@ -85,6 +94,7 @@ private:
     QSize box_;
     QSize held_{0, 0};   // pixels covered by the image
     QSize drawn_{0, 0};  // extent of what has been drawn since the last clear
+    std::shared_ptr<const Pattern> pattern_;
     uchar* bits_ = nullptr;
     int devW_ = 0, devH_ = 0;
     qsizetype stride_ = 0;

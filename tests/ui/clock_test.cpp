@@ -156,4 +156,30 @@ TEST_F(FormTest, AnEraseDueDuringTheTimeOutMessageWaitsAndThenWinsTheLevel) {
     EXPECT_FALSE(form->meuOption.enabled());
 }
 
+// The bar, grown with the window after the deal, narrowed by the clock,
+// shrunk and grown again: striped to its end every time (each pixel of rows
+// 0..29 on line x + y), and its image never wider than the widest bar shown.
+TEST_F(FormTest, TheBarIsStripedToItsEndWhateverWidthTheWindowGivesIt) {
+    form->start.click();
+    int widest = 0;
+    auto expectStripedToTheEnd = [&](const char* when) {
+        const int w = form->Picture3->QWidget::width(), h = form->Picture3->QWidget::height();
+        widest = std::max(widest, w);
+        const QImage shown = form->Picture3->grab().toImage();
+        for (int x : {w / 2, w - 20, w - 1})
+            for (int y = 0; y < std::min(h, 30); ++y)
+                ASSERT_EQ(shown.pixel(x, y), qRgb((25 * (x + y)) % 256, 0, 255)) << when << " at " << x << "," << y;
+        EXPECT_LE(form->Picture3->canvas().image().width(), widest) << when;
+    };
+    expectStripedToTheEnd("at the deal");
+    form->setOuterWidth(3 * 7485 + 115);
+    form->setOuterHeight(2 * 7110 + 690);
+    expectStripedToTheEnd("grown after the deal");
+    form->Timer1.fire();
+    expectStripedToTheEnd("narrowed by a tick");
+    form->setOuterWidth(2000);
+    form->setOuterWidth(4 * 7485 + 115);
+    expectStripedToTheEnd("shrunk and grown again");
+}
+
 }  // namespace mepo

@@ -103,6 +103,7 @@ struct Model {
     int64_t linkedWorth = 0;  // what all the links taken are worth
     int64_t score = 0;        // the score last seen
     int drawnCol = -1, drawnRow = -1;  // the farthest cell drawn on since the board was last cleared
+    QSize widestBar{0, 0};             // the largest time bar shown in this window
     void drew(Cell c) {
         drawnCol = std::max(drawnCol, c.col);
         drawnRow = std::max(drawnRow, c.row);
@@ -587,12 +588,20 @@ private:
         }
         expect(board.image().isNull() ? held.isEmpty() : board.image().size() == held * dpr,
                "the board's image is not in device pixels");
+        // The time bar holds no more than the largest bar it has had to show,
+        // and once striped it is striped to its end, or to the client area's
+        // edge where it reaches beyond: pixel (x, y) of rows 0..29 on line x + y.
         const Canvas& bar = w.Picture3->canvas();
-        const QSize barMost(w.client()->width() - w.Picture3->x(), w.Picture3->height());
+        model_.widestBar = model_.widestBar.expandedTo(w.Picture3->size());
+        const QSize barMost = model_.widestBar;
         if (bar.heldSize().width() > barMost.width() || bar.heldSize().height() > barMost.height())
             return fail("the time bar holds " + std::to_string(bar.heldSize().width()) + " x " +
                         std::to_string(bar.heldSize().height()) + " pixels, more than " +
                         std::to_string(barMost.width()) + " x " + std::to_string(barMost.height()));
+        const int end = std::min(w.Picture3->width(), w.client()->width() - w.Picture3->x()) - 1;
+        for (int y = 0; model_.dealt && end >= 0 && y < std::min(w.Picture3->height(), 30); ++y)
+            if (end + y >= 1 && bar.pixel(end, y) != qRgb((25 * (end + y)) % 256, 0, 255))
+                return fail("the time bar's stripes stop short of its end, " + std::to_string(end + 1) + " pixels");
         expectEq(w.Picture2->canvas().image().size().width(), qRound(340 * dpr), "the tile sheet's width");
         expectEq(w.Picture2->canvas().image().size().height(), qRound(204 * dpr), "the tile sheet's height");
     }

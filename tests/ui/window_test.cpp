@@ -215,14 +215,12 @@ TEST_F(FormTest, BoardKeepsWhatIsDrawnThroughRepaintsAndHiding) {
     EXPECT_EQ(shownPixel(form->Picture1, 11 * 34 + 5, 9 * 34 + 5), ink);
 }
 
-// Each backing image holds what its box shows, in device pixels, not more
-// (the time bar keeps its stripes to the client area's right edge, a few
-// pixels beyond its full width).
+// Each backing image holds what its box shows, in device pixels, not more.
 TEST_F(FormTest, BackingImagesAreNoLargerThanTheirBoxes) {
     auto expectFits = [](PictureBox* box, const char* when) {
         const QSize shown = box->size() * box->devicePixelRatio();
         const QSize held = box->canvas().image().size();
-        EXPECT_LE(held.width(), shown.width() + 24) << box->name() << " " << when;
+        EXPECT_LE(held.width(), shown.width()) << box->name() << " " << when;
         EXPECT_LE(held.height(), shown.height()) << box->name() << " " << when;
     };
     for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "at first show");

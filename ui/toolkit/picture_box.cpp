@@ -24,9 +24,9 @@ void PictureBox::clearPicture() {
 }
 
 void PictureBox::fitCanvas() {
-    // Without an extent of its own the box keeps what it could show across
-    // the rest of its window: the time bar, which the clock narrows, keeps
-    // its stripes for the full width that a resize gives it back.
+    // Without an extent of its own the box keeps what is drawn on it as far
+    // as it could show across the rest of its window. (The time bar's
+    // stripes cover it whole: they follow it to any width by themselves.)
     if (extent_.isEmpty() && parentWidget()) canvas_.setLimit(QSize(parentWidget()->width() - x(), QWidget::height()));
     canvas_.setBox(size());
 }
