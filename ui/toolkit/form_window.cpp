@@ -45,6 +45,12 @@ FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNati
         titleBar_ = new TitleBar(*this);
         setMouseTracking(true);  // the borders show where they resize
         fitOwnFrame();
+        // The smallest size the compositor may give the window stays the
+        // same whether the borders show or not: Qt hands a new one to the
+        // compositor at once, with the window's picture as it stands, which
+        // would contradict a state (maximised) that the compositor has
+        // configured and the window has not drawn yet (while minimised).
+        setMinimumSize(minimumSizeHint());
     }
     frameWatch_.setInterval(50);
     QObject::connect(&frameWatch_, &QTimer::timeout, [this] {
