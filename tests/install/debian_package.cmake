@@ -15,7 +15,7 @@ if(NOT rc EQUAL 0 OR NOT count EQUAL 1)
   message(FATAL_ERROR "cpack made ${count} packages (exit ${rc}):\n${out}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field "${debs}" Package Section Depends Maintainer Homepage
+execute_process(COMMAND dpkg-deb --field "${debs}" Package Section Depends Recommends Maintainer Homepage
   RESULT_VARIABLE rc OUTPUT_VARIABLE fields ERROR_VARIABLE fields)
 message(STATUS "${fields}")
 if(NOT rc EQUAL 0)
@@ -25,9 +25,11 @@ foreach(pattern
     "Package: mepo\n" "Section: games\n" "Maintainer: [^\n]+" "Homepage: https?://[^\n]+"
     # Found by dpkg-shlibdeps, with a version.
     "Depends: [^\n]*libqt6widgets6 \\(>= " "Depends: [^\n]*libqt6gui6 \\(>= "
-    "Depends: [^\n]*libqt6core6 \\(>= " "Depends: [^\n]*libc6 \\(>= "
-    # Not linked, but needed on screen.
-    "Depends: [^\n]*fonts-noto-cjk" "Depends: [^\n]*qt6-translations-l10n")
+    "Depends: [^\n]*libqt6core6 \\(>= " "Depends: [^\n]*libc6 \\(>= " "Depends: [^\n]*libwayland-client0 \\(>= "
+    # Not linked, but needed on screen: the fonts, Qt's words, its Wayland platform.
+    "Depends: [^\n]*fonts-noto-cjk" "Depends: [^\n]*qt6-translations-l10n" "Depends: [^\n]*qt6-wayland"
+    # The web links' way to the browser.
+    "Recommends: [^\n]*xdg-utils")
   if(NOT fields MATCHES "${pattern}")
     message(FATAL_ERROR "the control fields lack ${pattern}")
   endif()

@@ -45,7 +45,11 @@ protected:
         EXPECT_TRUE(settle([&] { return form->client()->size() == clientOf(d) && form->windowHandle()->isExposed(); }))
             << step << ": client " << form->client()->width() << "x" << form->client()->height();
         std::string why;
-        EXPECT_TRUE(shownOnOutput(*form, &why)) << step << ": " << why;
+        const auto at = shownOnOutput(*form, &why);
+        EXPECT_TRUE(at) << step << ": " << why;
+        if (at)
+            std::printf("%s: the window %dx%d at (%d, %d) on the output\n", step.c_str(), at->width(), at->height(),
+                        at->x(), at->y());
     }
     std::unique_ptr<Form1> form;
 };

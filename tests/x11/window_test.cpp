@@ -78,6 +78,7 @@ TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
                    centred(*form, frameOnServer(*form), 245 / 15.0) && form->client()->size() == client;
         });
         EXPECT_TRUE(ok) << (form.get()->*step.item).caption() << ": " << describe(*form);
+        std::printf("%s: %s\n", (form.get()->*step.item).caption().c_str(), describe(*form).c_str());
         // The game laid itself out for the size the window really has.
         EXPECT_EQ(form->client()->size(), client);
         EXPECT_GE(form->Picture1->width(), (size.cols + 2) * 34);
