@@ -316,8 +316,7 @@ void FormWindow::paintEvent(QPaintEvent* e) {
     p.fillRect(QRect(0, m.top(), m.left(), height() - m.top()), titleBar_->frameColour());
     p.fillRect(QRect(width() - m.right(), m.top(), m.right(), height() - m.top()), titleBar_->frameColour());
     p.fillRect(QRect(inner.left(), inner.bottom() + 1, inner.width(), m.bottom()), titleBar_->frameColour());
-    p.setPen(titleBar_->outlineColour());
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    TitleBar::outline(p, *this, titleBar_->outlineColour(), Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
 }
 
 void FormWindow::changeEvent(QEvent* e) {

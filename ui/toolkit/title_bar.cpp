@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QWindow>
+#include <cmath>
 
 namespace mepo {
 
@@ -32,6 +33,22 @@ QColor TitleBar::frameColour() const {
 
 QColor TitleBar::outlineColour() const { return palette().color(QPalette::Window).darker(160); }
 
+void TitleBar::outline(QPainter& p, const QWidget& w, QColor colour, Qt::Edges edges) {
+    const qreal ratio = w.devicePixelRatioF();
+    const int right = static_cast<int>(std::ceil(w.width() * ratio)) - 1;
+    const int bottom = static_cast<int>(std::ceil(w.height() * ratio)) - 1;
+    p.save();
+    p.resetTransform();
+    p.scale(1 / ratio, 1 / ratio);  // device pixels
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(colour, 0));
+    if (edges & Qt::TopEdge) p.drawLine(0, 0, right, 0);
+    if (edges & Qt::LeftEdge) p.drawLine(0, 0, 0, bottom);
+    if (edges & Qt::RightEdge) p.drawLine(right, 0, right, bottom);
+    if (edges & Qt::BottomEdge) p.drawLine(0, bottom, right, bottom);
+    p.restore();
+}
+
 QRect TitleBar::buttonRect(Button b) const {
     const int side = height() - 8;
     const int index = b == Button::Close ? 0 : b == Button::Maximise ? 1 : 2;  // from the right
@@ -48,10 +65,7 @@ TitleBar::Button TitleBar::buttonAt(QPoint p) const {
 void TitleBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), frameColour());
-    p.setPen(outlineColour());
-    p.drawLine(0, 0, width() - 1, 0);
-    p.drawLine(0, 0, 0, height() - 1);
-    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    outline(p, *this, outlineColour(), Qt::TopEdge | Qt::LeftEdge | Qt::RightEdge);
 
     const int iconTop = (height() - kIconSize) / 2 + 1;
     window_.windowIcon().paint(&p, QRect(kBorder + 4, iconTop, kIconSize, kIconSize));

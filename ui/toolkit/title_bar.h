@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 namespace mepo {
 
 class TitleBar : public QWidget {
@@ -20,6 +22,12 @@ public:
     QSize sizeHint() const override;
     QColor frameColour() const;
     QColor outlineColour() const;
+
+    // A line one device pixel wide along the given edges of a widget that
+    // starts at its window's top-left corner, the right and bottom ones on
+    // the last device pixels the window has (at a scale such as 1.25 a
+    // window's picture ends partway through its last pixel).
+    static void outline(QPainter& p, const QWidget& w, QColor colour, Qt::Edges edges);
 
     enum class Button { None, Minimise, Maximise, Close };
     // The button under a point of the bar.
