@@ -91,7 +91,9 @@ TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
 TEST_F(RealWindow, ADifficultyOnAMaximisedWindowRestoresItCentred) {
     ASSERT_TRUE(settle([&] { return centred(*form, frameOnServer(*form), 0); })) << describe(*form);
     form->showMaximized();
-    ASSERT_TRUE(settle([&] { return frameOnServer(*form).width() == form->screen()->geometry().width(); }))
+    // Maximised as the server shows it: the window spans the screen (openbox
+    // may keep or drop its borders meanwhile).
+    ASSERT_TRUE(settle([&] { return windowOnServer(*form).width() >= form->screen()->geometry().width() - 2; }))
         << describe(*form);
     form->meuMiddle.click();
     const DifficultySize size = difficultySize(Difficulty::Middle);
