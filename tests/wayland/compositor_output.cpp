@@ -107,17 +107,6 @@ bool xdotool(const QString& command) {
     return p.state() == QProcess::NotRunning && p.exitCode() == 0;
 }
 
-bool settle(const std::function<bool()>& done, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > limitMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 void parkPointer() {
     // In the output's bottom-right corner, where the compositor draws
     // hardly anything of its pointer.

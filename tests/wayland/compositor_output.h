@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 
+#include "support/settle.h"
+
 namespace mepo::test {
 
 // The compositor's output as it shows now (null if it cannot be read).
@@ -27,9 +29,6 @@ bool xdotool(const QString& command);
 
 // Moves the pointer out of the way, to the output's bottom-right corner.
 void parkPointer();
-
-// Runs the event loop until done() or the limit; true if done() came true.
-bool settle(const std::function<bool()>& done, int limitMs = 20000);
 
 // Waits until the whole window shows on the output as it draws itself, and
 // says where; nullopt (with what was seen in *why) if it never does.

@@ -3,8 +3,10 @@
 // through the compositor.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QWindow>
 
 #include "compositor_output.h"
@@ -140,6 +142,34 @@ TEST_F(WaylandWindow, KeysReachTheMenusThroughTheCompositor) {
     ASSERT_TRUE(press("Return"));
     EXPECT_TRUE(settle([&] { return form->start.caption() == "重新开始"; }, 5000));
     EXPECT_EQ(form->st.cols, 17);
+}
+
+// A message box draws its own title bar too, with the window's caption, and
+// shows whole; Enter through the compositor closes it.
+TEST_F(WaylandWindow, AMessageBoxShowsTheCaptionOnItsOwnTitleBar) {
+    ASSERT_TRUE(shownOnOutput(*form, nullptr));
+    std::optional<QRect> boxAt;
+    QString title;
+    bool barShown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = nullptr;
+        settle([&] {
+            box = QApplication::activeModalWidget();
+            return box && box->windowHandle() && box->windowHandle()->isExposed();
+        });
+        if (!box) return;
+        title = box->windowTitle();
+        const QWidget* bar = box->findChild<QWidget*>(QStringLiteral("titleBar"), Qt::FindDirectChildrenOnly);
+        barShown = bar && bar->isVisible() && bar->height() > 0;
+        boxAt = shownOnOutput(*box, nullptr);
+        press("Return");
+        // Never left open, whatever happened.
+        if (!settle([] { return !QApplication::activeModalWidget(); }, 5000)) box->close();
+    });
+    form->help.click();  // returns once the box is closed
+    EXPECT_EQ(title, form->windowTitle());
+    EXPECT_TRUE(barShown);
+    EXPECT_TRUE(boxAt) << "the box is not wholly on the output";
 }
 
 // Maximise, restore, minimise, resizes and difficulty commands in a seeded

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include "support/settle.h"
+
 namespace mepo::test {
 
 // The frame the window manager put round a top-level widget, on the screen.
@@ -14,7 +16,4 @@ QRect windowOnServer(const QWidget& window);
 // Waits until a window manager frames windows on the display (at most ten
 // seconds).
 bool waitForWindowManager();
-// Runs the event loop until done() or the limit; true if done() came true.
-bool settle(const std::function<bool()>& done, int limitMs = 30000);
-
 }  // namespace mepo::test

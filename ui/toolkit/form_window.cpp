@@ -1,8 +1,6 @@
 #include "form_window.h"
 
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
@@ -11,6 +9,7 @@
 
 #include "handler_scope.h"
 #include "menu_keys.h"
+#include "own_frame.h"
 #include "title_bar.h"
 #include "wayland_desktop.h"
 
@@ -42,9 +41,7 @@ FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNati
     setCentralWidget(client_);
     installMenuKeys(*this);
     if (windowDrawsOwnTitleBar()) {
-        titleBar_ = new TitleBar(*this);
-        setMouseTracking(true);  // the borders show where they resize
-        fitOwnFrame();
+        ownFrame_ = new OwnFrame(*this, OwnFrame::Kind::Window);
         // The smallest size the compositor may give the window stays the
         // same whether the borders show or not: Qt hands a new one to the
         // compositor at once, with the window's picture as it stands, which
@@ -68,6 +65,8 @@ FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNati
 }
 
 FormWindow::~FormWindow() = default;
+
+TitleBar* FormWindow::ownTitleBar() const { return ownFrame_ ? ownFrame_->titleBar() : nullptr; }
 
 double FormWindow::clientWidth() const { return client_->width() * 15.0; }
 double FormWindow::clientHeight() const { return client_->height() * 15.0; }
@@ -217,7 +216,7 @@ void FormWindow::remapAtSize(QSize client) {
     ++remaps_;
     hide();
     setWindowState(Qt::WindowNoState);
-    fitOwnFrame();
+    if (ownFrame_) ownFrame_->fit();
     client_->resize(client);
     resize(windowSizeFor(client));
     show();
@@ -255,83 +254,6 @@ void FormWindow::showEvent(QShowEvent* e) {
     }
 }
 
-bool FormWindow::event(QEvent* e) {
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-        // The game's own borders resize the window, as a compositor's would.
-        if (titleBar_ && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            const Qt::Edges edges = edgesAt(static_cast<QMouseEvent*>(e)->position().toPoint());
-            if (edges && windowHandle()) windowHandle()->startSystemResize(edges);
-        }
-        break;
-    case QEvent::MouseMove:
-        if (titleBar_) {
-            const Qt::Edges edges = edgesAt(static_cast<QMouseEvent*>(e)->position().toPoint());
-            const bool diagonal = (edges & (Qt::LeftEdge | Qt::RightEdge)) && (edges & (Qt::TopEdge | Qt::BottomEdge));
-            const bool falling = edges == (Qt::LeftEdge | Qt::TopEdge) || edges == (Qt::RightEdge | Qt::BottomEdge);
-            if (!edges)
-                unsetCursor();
-            else if (diagonal)
-                setCursor(falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor);
-            else
-                setCursor(edges & (Qt::LeftEdge | Qt::RightEdge) ? Qt::SizeHorCursor : Qt::SizeVerCursor);
-        }
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::event(e);
-}
-
-Qt::Edges FormWindow::edgesAt(QPoint p) const {
-    if (!titleBar_ || (windowState() & kSizedByTheDesktop)) return {};
-    const QMargins m = contentsMargins();
-    const int corner = 2 * TitleBar::kBorder + 8;  // corners are easier to catch
-    Qt::Edges edges;
-    if (p.x() < m.left() || (p.y() >= height() - corner && p.x() < corner)) edges |= Qt::LeftEdge;
-    if (p.x() >= width() - m.right() || (p.y() >= height() - corner && p.x() >= width() - corner))
-        edges |= Qt::RightEdge;
-    if (p.y() >= height() - m.bottom() || (p.y() >= height() - corner && (edges & (Qt::LeftEdge | Qt::RightEdge))))
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
-void FormWindow::fitOwnFrame() {
-    if (!titleBar_) return;
-    const Qt::WindowStates s = windowState();
-    const int b = (s & kSizedByTheDesktop) ? 0 : TitleBar::kBorder;
-    const int t = (s & Qt::WindowFullScreen) ? 0 : titleBar_->sizeHint().height();
-    titleBar_->setVisible(t > 0);
-    titleBar_->setGeometry(0, 0, width(), t);
-    setContentsMargins(b, t, b, b);
-}
-
-void FormWindow::paintEvent(QPaintEvent* e) {
-    QMainWindow::paintEvent(e);
-    if (!titleBar_ || (windowState() & kSizedByTheDesktop)) return;
-    // The borders: the title bar's colour, outlined.
-    QPainter p(this);
-    const QMargins m = contentsMargins();
-    const QRect inner = rect().marginsRemoved(m);
-    p.fillRect(QRect(0, m.top(), m.left(), height() - m.top()), titleBar_->frameColour());
-    p.fillRect(QRect(width() - m.right(), m.top(), m.right(), height() - m.top()), titleBar_->frameColour());
-    p.fillRect(QRect(inner.left(), inner.bottom() + 1, inner.width(), m.bottom()), titleBar_->frameColour());
-    TitleBar::outline(p, *this, titleBar_->outlineColour(), Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
-}
-
-void FormWindow::changeEvent(QEvent* e) {
-    QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) {
-        fitOwnFrame();
-        update();
-    }
-    if (e->type() == QEvent::ActivationChange && titleBar_) {
-        // The title bar and the borders take the colours of an active window.
-        titleBar_->update();
-        update();
-    }
-}
-
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
     // The window manager's word that the window has left its maximised or
     // full-screen state: the place and size asked for are due now.
@@ -356,7 +278,6 @@ void FormWindow::moveEvent(QMoveEvent* e) {
 
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    if (titleBar_) titleBar_->setGeometry(0, 0, width(), titleBar_->height());
     checkFrame();
 }
 

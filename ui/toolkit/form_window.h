@@ -30,6 +30,7 @@
 
 namespace mepo {
 
+class OwnFrame;
 class TitleBar;
 
 class FormWindow : public QMainWindow {
@@ -77,7 +78,7 @@ public:
 
     // The title bar the window draws itself on a Wayland compositor that
     // leaves title bars to its clients; null elsewhere.
-    TitleBar* ownTitleBar() const { return titleBar_; }
+    TitleBar* ownTitleBar() const;
     // How many times the window was mapped afresh to show a new size
     // (native Wayland only).
     int remaps() const { return remaps_; }
@@ -89,10 +90,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
 
 private:
     class ClientArea;
@@ -116,11 +114,9 @@ private:
     void remapAtSize(QSize size);
     void checkFrame();
     QPoint keptOnScreen(QPoint frame, QSize outer) const;
-    void fitOwnFrame();
-    Qt::Edges edgesAt(QPoint p) const;
 
     QWidget* client_;
-    TitleBar* titleBar_ = nullptr;
+    OwnFrame* ownFrame_ = nullptr;
     const bool nativeWayland_;
     int resizeRuns_ = 0;
     int remaps_ = 0;

@@ -2,6 +2,9 @@
 
 #include <QMessageBox>
 
+#include "own_frame.h"
+#include "wayland_desktop.h"
+
 namespace mepo {
 
 QString messageLines(const std::string& text) {
@@ -19,6 +22,8 @@ void showMessage(QWidget* owner, const std::string& text) {
     // The text as the game gave it, line ends and all, before the box made
     // them its own: what a test reads to check the game's texts byte for byte.
     box.setProperty(kGivenTextProperty, QByteArray::fromStdString(text));
+    // Its caption shown where the desktop leaves the title bar to the box.
+    if (windowDrawsOwnTitleBar()) new OwnFrame(box, OwnFrame::Kind::Box);
     box.exec();
 }
 

@@ -16,7 +16,9 @@ constexpr int kIconSize = 16;
 
 }  // namespace
 
-TitleBar::TitleBar(QWidget& window) : QWidget(&window), window_(window) {
+TitleBar::TitleBar(QWidget& window, bool windowButtons)
+    : QWidget(&window), window_(window), windowButtons_(windowButtons) {
+    setObjectName(QStringLiteral("titleBar"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -58,7 +60,7 @@ QRect TitleBar::buttonRect(Button b) const {
 
 TitleBar::Button TitleBar::buttonAt(QPoint p) const {
     for (Button b : {Button::Minimise, Button::Maximise, Button::Close})
-        if (buttonRect(b).contains(p)) return b;
+        if ((b == Button::Close || windowButtons_) && buttonRect(b).contains(p)) return b;
     return Button::None;
 }
 
@@ -71,7 +73,7 @@ void TitleBar::paintEvent(QPaintEvent*) {
     window_.windowIcon().paint(&p, QRect(kBorder + 4, iconTop, kIconSize, kIconSize));
 
     // The caption centred on the bar, shortened where the buttons begin.
-    const int buttonsLeft = buttonRect(Button::Minimise).left() - 4;
+    const int buttonsLeft = buttonRect(windowButtons_ ? Button::Minimise : Button::Close).left() - 4;
     const int iconRight = kBorder + 4 + kIconSize + 6;
     const int room = std::max(0, std::min(width() / 2 - iconRight, buttonsLeft - width() / 2) * 2);
     QFont f = font();
@@ -81,7 +83,8 @@ void TitleBar::paintEvent(QPaintEvent*) {
     const QString caption = QFontMetrics(f).elidedText(window_.windowTitle(), Qt::ElideRight, room);
     p.drawText(QRect((width() - room) / 2, 1, room, height()), Qt::AlignCenter, caption);
 
-    for (Button b : {Button::Minimise, Button::Maximise, Button::Close}) drawButton(p, b);
+    for (Button b : {Button::Minimise, Button::Maximise, Button::Close})
+        if (b == Button::Close || windowButtons_) drawButton(p, b);
 }
 
 void TitleBar::drawButton(QPainter& p, Button b) const {
@@ -141,7 +144,7 @@ void TitleBar::mousePressEvent(QMouseEvent* e) {
     QWindow* w = window_.windowHandle();
     if (!w) return;
     // The top edge resizes, the rest of the bar moves the window.
-    if (e->position().y() < kBorder && !window_.isMaximized())
+    if (windowButtons_ && e->position().y() < kBorder && !window_.isMaximized())
         w->startSystemResize(Qt::TopEdge);
     else
         w->startSystemMove();
@@ -153,7 +156,7 @@ void TitleBar::mouseMoveEvent(QMouseEvent* e) {
         hovered_ = now;
         update();
     }
-    if (e->position().y() < kBorder && now == Button::None && !window_.isMaximized())
+    if (windowButtons_ && e->position().y() < kBorder && now == Button::None && !window_.isMaximized())
         setCursor(Qt::SizeVerCursor);
     else
         unsetCursor();
@@ -173,7 +176,8 @@ void TitleBar::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void TitleBar::mouseDoubleClickEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && buttonAt(e->position().toPoint()) == Button::None) toggleMaximised();
+    if (windowButtons_ && e->button() == Qt::LeftButton && buttonAt(e->position().toPoint()) == Button::None)
+        toggleMaximised();
 }
 
 void TitleBar::leaveEvent(QEvent*) {

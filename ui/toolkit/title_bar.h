@@ -1,9 +1,8 @@
-// The title bar the game's window draws itself where the desktop leaves it
-// to the window (a Wayland compositor without server-side title bars, such
-// as GNOME's or weston): the icon, the caption, and buttons to minimise,
-// maximise or restore, and close. Dragging it moves the window, a double
-// click maximises or restores it, and its top edge resizes it, all through
-// the compositor.
+// The title bar of a window's own frame (own_frame.h): the icon, the
+// caption, and buttons to close, and for the game's window to minimise and
+// to maximise or restore. Dragging it moves the window, and on the game's
+// window a double click maximises or restores it and its top edge resizes
+// it, all through the compositor.
 #pragma once
 
 #include <QWidget>
@@ -17,7 +16,9 @@ public:
     // The window's borders beside and below the client area, in pixels.
     static constexpr int kBorder = 4;
 
-    explicit TitleBar(QWidget& window);
+    // windowButtons: minimise and maximise besides close, a double click and
+    // the top edge to resize; without them, close alone.
+    TitleBar(QWidget& window, bool windowButtons);
 
     QSize sizeHint() const override;
     QColor frameColour() const;
@@ -47,6 +48,7 @@ private:
     void toggleMaximised();
 
     QWidget& window_;
+    const bool windowButtons_;
     Button hovered_ = Button::None;
     Button pressed_ = Button::None;
 };
