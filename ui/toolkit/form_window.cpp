@@ -52,7 +52,7 @@ FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNati
     frameWatch_.setInterval(50);
     QObject::connect(&frameWatch_, &QTimer::timeout, [this] {
         checkFrame();
-        if (frameKnown_ || ++frameLooks_ >= 60) frameWatch_.stop();  // no frame comes without a window manager
+        if (++frameLooks_ >= 60) frameWatch_.stop();
     });
     // A window manager that never answers: the window takes its place all the same.
     leaveWait_.setSingleShot(true);
@@ -87,7 +87,7 @@ QMargins FormWindow::frameMargins() const {
     // While the window is maximised, or leaving that state, the window
     // manager's frame may lack its borders: the frame of the restored window
     // is the one that counts.
-    if ((restoring() || (windowState() & kSizedByTheDesktop)) && !restoredFrame_.isNull()) return restoredFrame_;
+    if ((leavingState_ || (windowState() & kSizedByTheDesktop)) && !restoredFrame_.isNull()) return restoredFrame_;
     return windowHandle()->frameMargins();
 }
 
@@ -95,7 +95,9 @@ int FormWindow::menuHeight() const {
     return menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
 }
 
-QMargins FormWindow::outerMargins() const { return frameMargins() + contentsMargins() + QMargins(0, menuHeight(), 0, 0); }
+QMargins FormWindow::outerMargins() const {
+    return frameMargins() + contentsMargins() + QMargins(0, menuHeight(), 0, 0);
+}
 
 QSize FormWindow::windowSizeFor(QSize client) const {
     const QMargins m = contentsMargins();
@@ -103,8 +105,6 @@ QSize FormWindow::windowSizeFor(QSize client) const {
 }
 
 QSize FormWindow::clientSize() const { return wantedClient_.value_or(client_->size()); }
-
-bool FormWindow::restoring() const { return leavingState_; }
 
 double FormWindow::outerWidth() const {
     const QMargins m = outerMargins();
@@ -162,6 +162,13 @@ void FormWindow::centreOnScreen(double bottomReserveTwips) {
     setLeft(kept.x() * 15.0);
     setTop(kept.y() * 15.0);
     centredWith_ = bottomReserveTwips;
+    centredFrame_ = frameMargins();
+    // For a few seconds the window manager may still frame the window, or
+    // change its frame as it restores it: the frame is looked at meanwhile.
+    if (!nativeWayland_) {
+        frameLooks_ = 0;
+        frameWatch_.start();
+    }
 }
 
 void FormWindow::requestGeometry() {
@@ -225,14 +232,21 @@ void FormWindow::remapAtSize(QSize client) {
 void FormWindow::checkFrame() {
     if (nativeWayland_ || !windowHandle() || !isVisible()) return;
     const QMargins now = windowHandle()->frameMargins();
-    if (!(windowState() & kSizedByTheDesktop) && !leavingState_ && !now.isNull()) restoredFrame_ = now;
-    if (frameKnown_ || now.isNull()) return;
-    // The window manager has framed the window: the outer size is real now.
-    // Its first reports may still carry the size the window had before the
-    // last request, so the centring goes by the size last asked for.
-    frameKnown_ = true;
-    if (!centredWith_) return;
+    const bool restored = !(windowState() & kSizedByTheDesktop) && !leavingState_;
+    if (restored && !now.isNull()) restoredFrame_ = now;
+    // A frame other than the one the last centring went by (none yet, or
+    // the borderless one of a maximised window): the window manager has
+    // framed the window since, and the outer size is real now. Its first
+    // reports may still carry the size the window had before the last
+    // request, so the centring goes again by the size last asked for.
+    if (!restored || now.isNull() || !centredWith_ || !frameWatch_.isActive() || now == centredFrame_) return;
     if (requestedClient_) wantedClient_ = requestedClient_;
+    recentre();
+}
+
+void FormWindow::recentre() {
+    // Left and top asked of the window at once, when the scope ends.
+    HandlerScope scope;
     centreOnScreen(*centredWith_);
 }
 
@@ -246,12 +260,11 @@ void FormWindow::setVisible(bool visible) {
 void FormWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (windowHandle()) windowHandle()->installEventFilter(this);
-    if (nativeWayland_) return;
-    checkFrame();
-    if (!frameKnown_ && !frameWatch_.isActive()) {
+    if (centredWith_ && !nativeWayland_) {
         frameLooks_ = 0;
         frameWatch_.start();
     }
+    checkFrame();
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
@@ -262,10 +275,12 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
         leavingState_ = false;
         leaveWait_.stop();
         QTimer::singleShot(0, this, [this] {
-            checkFrame();
-            // Centred again by the frame the restored window really has.
-            if (centredWith_) centreOnScreen(*centredWith_);
-            requestGeometry();
+            // Centred again by the frame the restored window has (and again
+            // should the window manager give it its borders back later).
+            if (centredWith_)
+                recentre();
+            else
+                requestGeometry();
         });
     }
     return QMainWindow::eventFilter(watched, e);

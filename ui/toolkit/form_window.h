@@ -106,13 +106,14 @@ private:
     QMargins outerMargins() const;
     QSize windowSizeFor(QSize client) const;
     int menuHeight() const;
-    bool restoring() const;
     // Asks the window for the wanted place and size, now or, while a handler
     // runs, once it has finished.
     void requestGeometry();
     void applyGeometry();
     void remapAtSize(QSize size);
     void checkFrame();
+    // Centred again as last asked, by the frame as it stands now.
+    void recentre();
     QPoint keptOnScreen(QPoint frame, QSize outer) const;
 
     QWidget* client_;
@@ -125,7 +126,6 @@ private:
     std::optional<QSize> wantedClient_;   // client area, pixels
     std::optional<QSize> requestedClient_;  // the client area last asked of the window
     bool applyQueued_ = false;
-    bool frameKnown_ = false;
     // The window manager's frame as it stands round a restored window (it
     // may drop its borders while the window is maximised).
     QMargins restoredFrame_;
@@ -133,11 +133,13 @@ private:
     // for the window manager to have done so before it takes its new place.
     bool leavingState_ = false;
     QTimer leaveWait_;
-    // Looks for the frame for a while after the window is shown: the window
-    // manager may frame it without the window being moved or resized.
+    // Looks at the frame for a while after each centring: the window manager
+    // may frame the window, or give it its borders back, without the window
+    // being moved or resized.
     QTimer frameWatch_;
     int frameLooks_ = 0;
     std::optional<double> centredWith_;  // the bottom reserve of the last centring
+    QMargins centredFrame_;               // the frame it went by
 };
 
 }  // namespace mepo
