@@ -69,8 +69,8 @@ public:
     void setTop(double twips);
     // left = (screen width - outer width) / 2, then top = (screen height -
     // bottomReserve - outer height) / 2, never beyond the top-left corner of
-    // the screen's free area. Done again if the window manager's frame is
-    // not yet known and turns out to change the outer size.
+    // the screen's free area. For a few seconds after, done again whenever
+    // the window manager's frame turns out other than the one it went by.
     void centreOnScreen(double bottomReserveTwips);
 
     double screenWidth() const;   // twips

@@ -38,10 +38,15 @@ bool compositorDrawsTitleBars() {
 }
 
 bool windowDrawsOwnTitleBar() {
-    if (!onNativeWayland()) return false;
-    // The player's own choice, either way: Qt's title bar, or none at all.
-    if (qEnvironmentVariableIsSet(kQtNoTitleBars)) return false;
-    return !compositorDrawsTitleBars();
+    // Decided once, before any window shows (and so before QtTitleBarsOff
+    // has set the variable it reads).
+    static const bool own = [] {
+        if (!onNativeWayland()) return false;
+        // The player's own choice, either way: Qt's title bar, or none at all.
+        if (qEnvironmentVariableIsSet(kQtNoTitleBars)) return false;
+        return !compositorDrawsTitleBars();
+    }();
+    return own;
 }
 
 // Qt reads the variable once, when it first decides about a title bar: at
