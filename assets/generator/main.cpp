@@ -37,44 +37,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "../pictures.h"
+
 namespace {
 
-struct Picture {
-    char32_t code;
-    const char *name;
-};
-
-// The sixty pictures, in sheet order. Picked so that no two look alike at
-// 34 px: different shapes and different main colours.
-constexpr std::array<Picture, 60> kPictures{{
-    // 0-19: animals
-    {0x1F98A, "fox"},           {0x1F992, "giraffe"},    {0x1F993, "zebra"},
-    {0x1F422, "turtle"},        {0x1F40D, "snake"},      {0x1F419, "octopus"},
-    {0x1F980, "crab"},          {0x1F420, "tropical fish"}, {0x1F433, "whale"},
-    {0x1F427, "penguin"},       {0x1F989, "owl"},        {0x1F99C, "parrot"},
-    {0x1F98B, "butterfly"},     {0x1F41D, "honeybee"},   {0x1F41E, "ladybird"},
-    {0x1F40C, "snail"},         {0x1F438, "frog"},       {0x1F996, "dinosaur"},
-    {0x1F9A9, "flamingo"},      {0x1F43C, "panda"},
-    // 20-24: plants and sky
-    {0x1F33B, "sunflower"},     {0x1F335, "cactus"},     {0x1F340, "four-leaf clover"},
-    {0x1F308, "rainbow"},       {0x1F525, "fire"},
-    // 25-36: fruit and vegetables
-    {0x1F34E, "apple"},         {0x1F34C, "banana"},     {0x1F347, "grapes"},
-    {0x1F349, "watermelon"},    {0x1F353, "strawberry"}, {0x1F34D, "pineapple"},
-    {0x1F352, "cherries"},      {0x1F34B, "lemon"},      {0x1F951, "avocado"},
-    {0x1F955, "carrot"},        {0x1F33D, "corn"},       {0x1F344, "mushroom"},
-    // 37-42: food
-    {0x1F355, "pizza"},         {0x1F354, "hamburger"},  {0x1F369, "doughnut"},
-    {0x1F366, "ice cream"},     {0x1F382, "birthday cake"}, {0x1F36D, "lollipop"},
-    // 43-48: vehicles
-    {0x1F697, "car"},           {0x1F682, "steam engine"}, {0x2708,  "aeroplane"},
-    {0x1F680, "rocket"},        {0x1F681, "helicopter"}, {0x26F5,  "sailing boat"},
-    // 49-59: things
-    {0x26BD,  "football"},      {0x1F3B8, "guitar"},     {0x1F388, "balloon"},
-    {0x1F381, "present"},       {0x1F451, "crown"},      {0x1F48E, "gem"},
-    {0x1F511, "key"},           {0x1F514, "bell"},       {0x1F4A1, "light bulb"},
-    {0x2602,  "umbrella"},      {0x231B,  "hourglass"},
-}};
+// The sixty pictures, in sheet order, with their names (assets/pictures.h).
+using mepo::kPictures;
+using mepo::Picture;
 
 constexpr int kTile = 34;
 constexpr int kColumns = 10;
