@@ -3,9 +3,13 @@
 #include <QTranslator>
 
 #include "form1.h"
+#include "desktop/wayland_decorations.h"
 #include "toolkit/fonts.h"
 
 int main(int argc, char* argv[]) {
+    // Before Qt starts: it reads the environment once, and its threads may
+    // read it at any time afterwards.
+    mepo::keepQtTitleBarsOff();
     QApplication app(argc, argv);
     // The desktop entry's name, so that the desktop shows the window under
     // the game's own entry and icon.

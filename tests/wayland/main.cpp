@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "ui/toolkit/fonts.h"
-#include "ui/toolkit/wayland_desktop.h"
+#include "ui/desktop/wayland_decorations.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no Wayland compositor: run through tests/wayland/on_compositor\n");
         return 1;
     }
+    mepo::keepQtTitleBarsOff();  // as the game's own start does
     QApplication app(argc, argv);
     if (!mepo::onNativeWayland()) {
         std::fprintf(stderr, "Qt did not choose its Wayland platform\n");

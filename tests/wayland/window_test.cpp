@@ -12,7 +12,8 @@
 #include "compositor_output.h"
 #include "flow/difficulty.h"
 #include "ui/form1.h"
-#include "ui/toolkit/title_bar.h"
+#include "ui/desktop/frame_button.h"
+#include "ui/desktop/own_frame.h"
 
 namespace mepo {
 
@@ -63,8 +64,8 @@ TEST_F(WaylandWindow, OpensAtItsDesignClientSizeWithATitleBar) {
     EXPECT_EQ(form->clientWidth(), 7485);
     EXPECT_EQ(form->clientHeight(), 7110);
     // Neither compositor here draws title bars: the window draws its own.
-    ASSERT_NE(form->ownTitleBar(), nullptr);
-    EXPECT_TRUE(form->ownTitleBar()->isVisible());
+    ASSERT_NE(form->ownFrame(), nullptr);
+    EXPECT_TRUE(form->ownFrame()->titleBar()->isVisible());
 }
 
 TEST_F(WaylandWindow, EachDifficultyLeavesTheWholeWindowOnTheOutput) {
@@ -88,7 +89,8 @@ TEST_F(WaylandWindow, ADifficultyOnAMaximisedWindowRestoresItAtTheNewSize) {
     std::string why;
     const auto at = shownOnOutput(*form, &why);
     ASSERT_TRUE(at) << why;
-    const QPoint p = at->topLeft() + form->ownTitleBar()->buttonRect(TitleBar::Button::Maximise).center();
+    const FrameButton* maximise = form->ownFrame()->button(static_cast<int>(FrameButton::Kind::Maximise));
+    const QPoint p = at->topLeft() + maximise->mapTo(form.get(), maximise->rect().center());
     // Glided in from outside the output: a nested compositor may take the
     // first moves for the pointer's coming in and place a click by them.
     const QSize out = test::outputSize();

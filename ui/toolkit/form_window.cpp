@@ -1,17 +1,17 @@
 #include "form_window.h"
 
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QWindow>
-#include <cmath>
 
+#include "desktop/menu_keys.h"
+#include "desktop/own_frame.h"
+#include "desktop/placement.h"
+#include "desktop/wayland_decorations.h"
 #include "handler_scope.h"
-#include "menu_keys.h"
-#include "own_frame.h"
-#include "title_bar.h"
-#include "wayland_desktop.h"
+#include "twips.h"
 
 namespace mepo {
 
@@ -29,18 +29,10 @@ private:
     FormWindow& owner_;
 };
 
-namespace {
-
-constexpr Qt::WindowStates kSizedByTheDesktop = Qt::WindowMaximized | Qt::WindowFullScreen;
-
-int toPx(double twips) { return std::max(0, static_cast<int>(std::lround(twips / 15.0))); }
-
-}  // namespace
-
-FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNativeWayland()) {
+FormWindow::FormWindow() : client_(new ClientArea(*this)) {
     setCentralWidget(client_);
     installMenuKeys(*this);
-    if (windowDrawsOwnTitleBar()) {
+    if (windowsDrawOwnTitleBars()) {
         ownFrame_ = new OwnFrame(*this, OwnFrame::Kind::Window);
         // The smallest size the compositor may give the window stays the
         // same whether the borders show or not: Qt hands a new one to the
@@ -49,27 +41,18 @@ FormWindow::FormWindow() : client_(new ClientArea(*this)), nativeWayland_(onNati
         // configured and the window has not drawn yet (while minimised).
         setMinimumSize(minimumSizeHint());
     }
-    frameWatch_.setInterval(50);
-    QObject::connect(&frameWatch_, &QTimer::timeout, [this] {
-        checkFrame();
-        if (++frameLooks_ >= 60) frameWatch_.stop();
-    });
-    // A window manager that never answers: the window takes its place all the same.
-    leaveWait_.setSingleShot(true);
-    leaveWait_.setInterval(1000);
-    QObject::connect(&leaveWait_, &QTimer::timeout, [this] {
-        if (!leavingState_) return;
-        leavingState_ = false;
-        applyGeometry();
-    });
+    placement_ = Placement::forPlatform(
+        *this, [this](QSize client) { return windowSizeFor(client); },
+        [this](std::function<void()> work) { HandlerScope::whenQuiet(this, std::move(work)); },
+        [this] { placeAgain(); });
 }
 
 FormWindow::~FormWindow() = default;
 
-TitleBar* FormWindow::ownTitleBar() const { return ownFrame_ ? ownFrame_->titleBar() : nullptr; }
+int FormWindow::remaps() const { return placement_->remaps(); }
 
-double FormWindow::clientWidth() const { return client_->width() * 15.0; }
-double FormWindow::clientHeight() const { return client_->height() * 15.0; }
+double FormWindow::clientWidth() const { return toTwips(client_->width()); }
+double FormWindow::clientHeight() const { return toTwips(client_->height()); }
 
 void FormWindow::setDesignClientSize(int widthPx, int heightPx) {
     client_->resize(widthPx, heightPx);
@@ -81,44 +64,31 @@ void FormWindow::runResize() {
     clientResized();
 }
 
-QMargins FormWindow::frameMargins() const {
-    if (!windowHandle() || !isVisible()) return {};
-    if (nativeWayland_) return windowHandle()->frameMargins();
-    // While the window is maximised, or leaving that state, the window
-    // manager's frame may lack its borders: the frame of the restored window
-    // is the one that counts.
-    if ((leavingState_ || (windowState() & kSizedByTheDesktop)) && !restoredFrame_.isNull()) return restoredFrame_;
-    return windowHandle()->frameMargins();
-}
-
-int FormWindow::menuHeight() const {
-    return menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-}
-
 QMargins FormWindow::outerMargins() const {
-    return frameMargins() + contentsMargins() + QMargins(0, menuHeight(), 0, 0);
+    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    return placement_->frame() + contentsMargins() + QMargins(0, menu, 0, 0);
 }
 
 QSize FormWindow::windowSizeFor(QSize client) const {
-    const QMargins m = contentsMargins();
-    return client.grownBy(m + QMargins(0, menuHeight(), 0, 0));
+    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    return client.grownBy(contentsMargins() + QMargins(0, menu, 0, 0));
 }
 
 QSize FormWindow::clientSize() const { return wantedClient_.value_or(client_->size()); }
 
 double FormWindow::outerWidth() const {
     const QMargins m = outerMargins();
-    return (clientSize().width() + m.left() + m.right()) * 15.0;
+    return toTwips(clientSize().width() + m.left() + m.right());
 }
 
 double FormWindow::outerHeight() const {
     const QMargins m = outerMargins();
-    return (clientSize().height() + m.top() + m.bottom()) * 15.0;
+    return toTwips(clientSize().height() + m.top() + m.bottom());
 }
 
-void FormWindow::setOuterWidth(double twips) { setClientSize(toPx(twips - kFrameWidth), client_->height()); }
+void FormWindow::setOuterWidth(double twips) { setClientSize(toPxSize(twips - kFrameWidth), client_->height()); }
 
-void FormWindow::setOuterHeight(double twips) { setClientSize(client_->width(), toPx(twips - kFrameHeight)); }
+void FormWindow::setOuterHeight(double twips) { setClientSize(client_->width(), toPxSize(twips - kFrameHeight)); }
 
 void FormWindow::setClientSize(int widthPx, int heightPx) {
     const int runs = resizeRuns_;
@@ -128,13 +98,13 @@ void FormWindow::setClientSize(int widthPx, int heightPx) {
     requestGeometry();
 }
 
-double FormWindow::left() const { return wantedPos_ ? wantedPos_->x() * 15.0 : x() * 15.0; }
-double FormWindow::top() const { return wantedPos_ ? wantedPos_->y() * 15.0 : y() * 15.0; }
+double FormWindow::left() const { return toTwips(wantedPos_.value_or(pos()).x()); }
+double FormWindow::top() const { return toTwips(wantedPos_.value_or(pos()).y()); }
 
 void FormWindow::moveFrame(std::optional<double> leftTwips, std::optional<double> topTwips) {
     QPoint p = wantedPos_.value_or(pos());
-    if (leftTwips) p.setX(static_cast<int>(std::lround(*leftTwips / 15.0)));
-    if (topTwips) p.setY(static_cast<int>(std::lround(*topTwips / 15.0)));
+    if (leftTwips) p.setX(toPx(*leftTwips));
+    if (topTwips) p.setY(toPx(*topTwips));
     wantedPos_ = p;
     centredWith_.reset();
     requestGeometry();
@@ -143,32 +113,31 @@ void FormWindow::moveFrame(std::optional<double> leftTwips, std::optional<double
 void FormWindow::setLeft(double twips) { moveFrame(twips, std::nullopt); }
 void FormWindow::setTop(double twips) { moveFrame(std::nullopt, twips); }
 
-QPoint FormWindow::keptOnScreen(QPoint frame, QSize outer) const {
-    // Within the screen's free area where the window fits in it; a larger
-    // window stands at the area's top-left corner, its title bar in reach.
-    const QRect area = screen()->availableGeometry();
-    frame.setX(std::max(std::min(frame.x(), area.right() + 1 - outer.width()), area.left()));
-    frame.setY(std::max(std::min(frame.y(), area.bottom() + 1 - outer.height()), area.top()));
-    return frame;
+QScreen* FormWindow::monitor() const {
+    if (!isVisible()) return screen();
+    // The one that holds the middle of the window's frame.
+    QScreen* at = QGuiApplication::screenAt(frameGeometry().center());
+    return at ? at : screen();
 }
+
+double FormWindow::screenLeft() const { return toTwips(monitor()->geometry().left()); }
+double FormWindow::screenTop() const { return toTwips(monitor()->geometry().top()); }
+double FormWindow::screenWidth() const { return toTwips(monitor()->geometry().width()); }
+double FormWindow::screenHeight() const { return toTwips(monitor()->geometry().height()); }
 
 void FormWindow::centreOnScreen(double bottomReserveTwips) {
     const double w = outerWidth(), h = outerHeight();
-    const double leftTwips = (screenWidth() - w) / 2;
-    const double topTwips = (screenHeight() - bottomReserveTwips - h) / 2;
-    const QPoint kept = keptOnScreen(QPoint(static_cast<int>(std::lround(leftTwips / 15.0)),
-                                            static_cast<int>(std::lround(topTwips / 15.0))),
-                                     QSize(toPx(w), toPx(h)));
-    setLeft(kept.x() * 15.0);
-    setTop(kept.y() * 15.0);
+    QPoint corner(toPx(screenLeft() + (screenWidth() - w) / 2),
+                  toPx(screenTop() + (screenHeight() - bottomReserveTwips - h) / 2));
+    // Within the monitor's free area where the window fits in it; a larger
+    // window stands at the area's top-left corner, its title bar in reach.
+    const QRect area = monitor()->availableGeometry();
+    corner.setX(std::max(std::min(corner.x(), area.right() + 1 - toPxSize(w)), area.left()));
+    corner.setY(std::max(std::min(corner.y(), area.bottom() + 1 - toPxSize(h)), area.top()));
+    setLeft(toTwips(corner.x()));
+    setTop(toTwips(corner.y()));
     centredWith_ = bottomReserveTwips;
-    centredFrame_ = frameMargins();
-    // For a few seconds the window manager may still frame the window, or
-    // change its frame as it restores it: the frame is looked at meanwhile.
-    if (!nativeWayland_) {
-        frameLooks_ = 0;
-        frameWatch_.start();
-    }
+    placement_->centred();
 }
 
 void FormWindow::requestGeometry() {
@@ -186,117 +155,26 @@ void FormWindow::requestGeometry() {
 }
 
 void FormWindow::applyGeometry() {
-    if (wantedClient_) requestedClient_ = wantedClient_;
-    if (!isVisible()) {
-        // Before the first show the position is the frame's, wherever the
-        // window manager puts the window inside it.
-        if (wantedClient_) resize(windowSizeFor(*wantedClient_));
-        if (wantedPos_) move(*wantedPos_);
-    } else if (nativeWayland_) {
-        // The compositor places the window; only a new size is asked for,
-        // once the menu that gave the command has quite finished.
-        if (wantedClient_)
-            QTimer::singleShot(0, this, [this, client = *wantedClient_] { remapAtSize(client); });
-    } else if (wantedClient_ || wantedPos_) {
-        if (windowState() & (kSizedByTheDesktop | Qt::WindowMinimized)) {
-            // Restored first; the rest once the window manager has done it.
-            if (!leavingState_) {
-                leavingState_ = true;
-                leaveWait_.start();
-                setWindowState(Qt::WindowNoState);
-            }
-            return;
-        }
-        if (leavingState_) return;
-        // One request for both, so the window goes straight to its new place.
-        const QMargins m = frameMargins();
-        const QPoint frame = wantedPos_.value_or(pos());
-        setGeometry(QRect(frame + QPoint(m.left(), m.top()), windowSizeFor(clientSize())));
+    // Where the desktop places the window, a place alone asks nothing of it.
+    if (wantedClient_ || (wantedPos_ && placement_->placesWindow())) {
+        askedPos_ = wantedPos_;
+        askedClient_ = clientSize();
+        placement_->place(wantedPos_, *askedClient_);
     }
     wantedPos_.reset();
     wantedClient_.reset();
 }
 
-void FormWindow::remapAtSize(QSize client) {
-    // Unmapped, the window leaves whatever state the compositor gave it;
-    // mapped again, it is a new window that the compositor places.
-    ++remaps_;
-    hide();
-    setWindowState(Qt::WindowNoState);
-    if (ownFrame_) ownFrame_->fit();
-    client_->resize(client);
-    resize(windowSizeFor(client));
-    show();
-}
-
-void FormWindow::checkFrame() {
-    if (nativeWayland_ || !windowHandle() || !isVisible()) return;
-    const QMargins now = windowHandle()->frameMargins();
-    const bool restored = !(windowState() & kSizedByTheDesktop) && !leavingState_;
-    if (restored && !now.isNull()) restoredFrame_ = now;
-    // A frame other than the one the last centring went by (none yet, or
-    // the borderless one of a maximised window): the window manager has
-    // framed the window since, and the outer size is real now. Its first
-    // reports may still carry the size the window had before the last
-    // request, so the centring goes again by the size last asked for.
-    if (!restored || now.isNull() || !centredWith_ || !frameWatch_.isActive() || now == centredFrame_) return;
-    if (requestedClient_) wantedClient_ = requestedClient_;
-    recentre();
-}
-
-void FormWindow::recentre() {
-    // Left and top asked of the window at once, when the scope ends.
-    HandlerScope scope;
-    centreOnScreen(*centredWith_);
-}
-
-void FormWindow::setVisible(bool visible) {
-    // Qt decides once, at the first window shown, whether to draw title
-    // bars of its own on Wayland; the game's window keeps it from doing so.
-    QtTitleBarsOff noQtTitleBars;
-    QMainWindow::setVisible(visible);
-}
-
-void FormWindow::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (windowHandle()) windowHandle()->installEventFilter(this);
-    if (centredWith_ && !nativeWayland_) {
-        frameLooks_ = 0;
-        frameWatch_.start();
+void FormWindow::placeAgain() {
+    if (!askedClient_) return;
+    if (centredWith_) {
+        wantedClient_ = askedClient_;
+        centreOnScreen(*centredWith_);
+    } else {
+        wantedPos_ = askedPos_;
+        wantedClient_ = askedClient_;
+        requestGeometry();
     }
-    checkFrame();
 }
-
-bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
-    // The window manager's word that the window has left its maximised or
-    // full-screen state: the place and size asked for are due now.
-    if (watched == windowHandle() && e->type() == QEvent::WindowStateChange && e->spontaneous() && leavingState_ &&
-        !(windowHandle()->windowStates() & (kSizedByTheDesktop | Qt::WindowMinimized))) {
-        leavingState_ = false;
-        leaveWait_.stop();
-        QTimer::singleShot(0, this, [this] {
-            // Centred again by the frame the restored window has (and again
-            // should the window manager give it its borders back later).
-            if (centredWith_)
-                recentre();
-            else
-                requestGeometry();
-        });
-    }
-    return QMainWindow::eventFilter(watched, e);
-}
-
-void FormWindow::moveEvent(QMoveEvent* e) {
-    QMainWindow::moveEvent(e);
-    checkFrame();
-}
-
-void FormWindow::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-    checkFrame();
-}
-
-double FormWindow::screenWidth() const { return screen()->geometry().width() * 15.0; }
-double FormWindow::screenHeight() const { return screen()->geometry().height() * 15.0; }
 
 }  // namespace mepo

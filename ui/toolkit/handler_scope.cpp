@@ -1,5 +1,8 @@
 #include "handler_scope.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
 #include <deque>
 
 namespace mepo {
@@ -25,5 +28,25 @@ HandlerScope::~HandlerScope() {
 bool HandlerScope::active() { return depth > 0; }
 
 void HandlerScope::whenIdle(std::function<void()> work) { waiting.push_back(std::move(work)); }
+
+void HandlerScope::whenQuiet(QObject* context, std::function<void()> work) {
+    QTimer::singleShot(0, context, [guard = QPointer<QObject>(context), work = std::move(work)]() mutable {
+        if (!guard) return;
+        // A handler still running, or a box open (whose handler runs until
+        // it closes): asked again once it has finished, from the event loop.
+        if (active() || QApplication::activeModalWidget()) {
+            auto again = [guard, work = std::move(work)]() mutable {
+                if (guard) whenQuiet(guard, std::move(work));
+            };
+            if (active())
+                whenIdle(std::move(again));
+            else
+                QTimer::singleShot(50, guard, std::move(again));
+            return;
+        }
+        HandlerScope scope;
+        work();
+    });
+}
 
 }  // namespace mepo

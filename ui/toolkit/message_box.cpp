@@ -2,8 +2,8 @@
 
 #include <QMessageBox>
 
-#include "own_frame.h"
-#include "wayland_desktop.h"
+#include "desktop/own_frame.h"
+#include "desktop/wayland_decorations.h"
 
 namespace mepo {
 
@@ -23,7 +23,7 @@ void showMessage(QWidget* owner, const std::string& text) {
     // them its own: what a test reads to check the game's texts byte for byte.
     box.setProperty(kGivenTextProperty, QByteArray::fromStdString(text));
     // Its caption shown where the desktop leaves the title bar to the box.
-    if (windowDrawsOwnTitleBar()) new OwnFrame(box, OwnFrame::Kind::Box);
+    if (windowsDrawOwnTitleBars()) new OwnFrame(box, OwnFrame::Kind::Box);
     box.exec();
 }
 

@@ -1,13 +1,34 @@
 #include "url_opener.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QUrl>
+
+#include "desktop/wayland_decorations.h"
 
 namespace mepo {
 
 UrlOpener desktopUrlOpener() {
-    return [](const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); };
+    return [](const std::string& url) {
+        const QString address = QString::fromStdString(url);
+        // The desktop's opener, started with the environment a program of
+        // the player's own would have, and left to run on its own.
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty()) {
+            // Qt's own way would hand the game's environment on as it is.
+            if (environmentIsThePlayers()) QDesktopServices::openUrl(QUrl(address));
+            return;
+        }
+        QProcess browser;
+        browser.setProgram(opener);
+        browser.setArguments({address});
+        browser.setProcessEnvironment(environmentForPrograms());
+        browser.setStandardOutputFile(QProcess::nullDevice());
+        browser.setStandardErrorFile(QProcess::nullDevice());
+        browser.startDetached();
+    };
 }
 
 }  // namespace mepo

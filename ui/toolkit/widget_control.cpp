@@ -5,8 +5,6 @@
 
 namespace mepo {
 
-static int px(double twips) { return static_cast<int>(std::lround(std::clamp(twips / kTwips, -1e7, 1e7))); }
-
 std::optional<double> WidgetControl::get(Prop p) const {
     switch (p) {
     case Prop::Left: return left_;
@@ -50,7 +48,7 @@ bool WidgetControl::move(double left, double top, double width, double height) {
 }
 
 void WidgetControl::place() {
-    widget_.setGeometry(px(left_), px(top_), px(naturalWidth()), px(naturalHeight()));
+    widget_.setGeometry(toPx(left_), toPx(top_), toPx(naturalWidth()), toPx(naturalHeight()));
 }
 
 }  // namespace mepo

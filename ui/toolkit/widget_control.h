@@ -5,10 +5,9 @@
 #include <QWidget>
 
 #include "control.h"
+#include "twips.h"
 
 namespace mepo {
-
-inline constexpr double kTwips = 15;  // twips to a pixel
 
 class WidgetControl : public Control {
 public:

@@ -1,0 +1,79 @@
+// The window's requests that wait for a quiet moment: never while a handler
+// runs or a message box is open.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include "support/modal_closer.h"
+#include "support/settle.h"
+#include "ui/desktop/wayland_decorations.h"
+#include "ui/desktop/wayland_placement.h"
+#include "ui/toolkit/handler_scope.h"
+#include "ui/toolkit/message_box.h"
+
+namespace mepo {
+
+TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    WaylandPlacement placement(
+        window, [](QSize client) { return client; },
+        [&window](std::function<void()> work) { HandlerScope::whenQuiet(&window, std::move(work)); });
+    test::ModalCloser boxes;
+    int remapsWhileOpen = -1;
+    bool parentShownWhileOpen = false;
+    boxes.whileOpen = [&] {
+        QTest::qWait(100);  // the event loop of the box runs meanwhile
+        remapsWhileOpen = placement.remaps();
+        parentShownWhileOpen = window.isVisible();
+    };
+    // A difficulty asks for a new size; the handler that runs next (a tick
+    // that times the game out) opens a box before the request is due.
+    {
+        HandlerScope command;
+        placement.place({}, QSize(420, 260));
+    }
+    {
+        HandlerScope tick;
+        showMessage(&window, "对不起，时间到了!你的最后得分:0");
+    }
+    EXPECT_EQ(remapsWhileOpen, 0);
+    EXPECT_TRUE(parentShownWhileOpen);
+    ASSERT_TRUE(test::settle([&] { return placement.remaps() == 1; }, 2000));
+    EXPECT_TRUE(test::settle([&] { return window.isVisible() && window.size() == QSize(420, 260); }, 2000));
+}
+
+TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
+    std::vector<int> order;
+    {
+        HandlerScope handler;
+        QObject context;
+        HandlerScope::whenQuiet(&context, [&] { order.push_back(99); });  // its window is gone first
+    }
+    auto* context = new QObject;
+    {
+        HandlerScope handler;
+        HandlerScope::whenQuiet(context, [&] { order.push_back(HandlerScope::active() ? 1 : 0); });
+        QCoreApplication::processEvents();  // inside the handler: not yet
+        order.push_back(-1);
+    }
+    ASSERT_TRUE(test::settle([&] { return order.size() == 2; }, 2000));
+    QTest::qWait(20);
+    EXPECT_EQ(order, (std::vector<int>{-1, 1}));  // after the handler, in a scope of its own
+    delete context;
+}
+
+// Qt's own title bars are off for the game's whole run, but a program the
+// game starts (a web browser) never inherits that.
+TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritQtsTitleBarsOff) {
+    ASSERT_TRUE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
+    EXPECT_FALSE(environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
+    EXPECT_FALSE(environmentIsThePlayers());
+}
+
+}  // namespace mepo
