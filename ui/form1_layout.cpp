@@ -3,6 +3,7 @@
 // number of resizes leaves no drift.
 #include <cmath>
 
+#include "flow/countdown.h"
 #include "form1.h"
 
 namespace mepo {
@@ -45,6 +46,11 @@ void Form1::Form_Resize() {
         c->set(Prop::FontSize, kf * v[4]);
         if (visible) c->set(Prop::Visible, *visible);
     }
+
+    // The time bar shows the time left at its new width, whenever the
+    // resize comes: the layout has just given it the whole width. (Before
+    // the first deal there is no game, and it stays whole.)
+    if (st.timeTotal > 0) Picture3->set(Prop::Width, timeBarWidth(st, outerWidth()));
 
     // A difficulty command centres the window: horizontally on the screen,
     // vertically in the screen height less 245 twips.

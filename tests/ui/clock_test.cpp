@@ -183,3 +183,31 @@ TEST_F(FormTest, TheBarIsStripedToItsEndWhateverWidthTheWindowGivesIt) {
 }
 
 }  // namespace mepo
+
+namespace mepo {
+
+using test::FormTest;
+
+// Whenever the window is resized, the bar keeps showing the time left at
+// its new width: while paused, after a time-out, and in between ticks.
+TEST_F(FormTest, TheBarShowsTheTimeLeftAfterAnyResize) {
+    auto share = [&] { return form->Picture3->widthTwips() / (7215 * form->outerWidth() / 7485); };
+    form->start.click();
+    for (int i = 0; i < 143; ++i) form->Timer1.fire();
+    form->pause.click();
+    form->resize(form->width() + 200, form->height() + 100);
+    QTest::qWait(20);
+    EXPECT_NEAR(share(), 37.0 / 180, 1e-6);
+    form->Fail.click();
+    form->Timer1.fire();  // the silent end of the game
+    form->meuMiddle.click();
+    QTest::qWait(20);
+    EXPECT_EQ(form->Label2->caption(), "剩余时间:0秒");
+    EXPECT_EQ(form->Picture3->widthTwips(), 0);
+    form->start.click();
+    form->resize(form->width() - 150, form->height());
+    QTest::qWait(20);
+    EXPECT_NEAR(share(), 1.0, 1e-6);
+}
+
+}  // namespace mepo

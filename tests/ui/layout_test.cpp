@@ -107,7 +107,10 @@ TEST_F(FormTest, ShrinkingAndRestoringGivesBackTheDesignLayout) {
         EXPECT_EQ(after[i].font, design[i].font) << design[i].name;
         EXPECT_EQ(after[i].visible, design[i].visible) << design[i].name;
         if (design[i].name.rfind("Picture", 0) == 0) {
-            EXPECT_EQ(after[i].width, design[i].width) << design[i].name;
+            // The time bar shows the time left (a tick has gone): checked on its own.
+            if (design[i].name != "Picture3") {
+                EXPECT_EQ(after[i].width, design[i].width) << design[i].name;
+            }
             EXPECT_EQ(after[i].height, design[i].height) << design[i].name;
         }
     }
@@ -120,7 +123,8 @@ TEST_F(FormTest, Label1ReturnsToItsScaledPlaceAfterAResize) {
     form->Timer1.fire();
     form->setOuterWidth(2 * 7485 + 115);  // twice the design client width
     EXPECT_EQ(form->Label1->leftTwips(), 2 * 2880);
-    EXPECT_EQ(form->Picture3->widthTwips(), 2 * 7215);  // full again until the next tick
+    // The bar keeps showing the time left, at its new full width.
+    EXPECT_NEAR(form->Picture3->widthTwips(), 179.0 / 180 * 7215 * form->outerWidth() / 7485, 1e-3);
 }
 
 TEST_F(FormTest, AClientAreaShrunkToNothingRefusesFontsSoftly) {

@@ -16,12 +16,14 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <random>
 #include <sstream>
 
+#include "flow/countdown.h"
 #include "game/connect.h"
 #include "game/match.h"
 #include "game/test_helpers.h"
@@ -766,6 +768,7 @@ private:
     bool resize() {
         ++figures_.resizes;
         Form1& w = f();
+        const QSize before = w.client()->size();
         switch (below(6)) {
         case 0: {
             const double x = outerWidth();
@@ -802,6 +805,11 @@ private:
         }
         }
         QCoreApplication::processEvents();
+        // Laid out anew, the time bar still shows the time left.
+        if (model_.dealt && w.client()->size() != before)
+            expect(std::abs(w.Picture3->widthTwips() - timeBarWidth(st(), w.outerWidth())) < 1e-3,
+                   "the time bar is " + std::to_string(w.Picture3->widthTwips()) + " twips wide at " +
+                       std::to_string(st().timeLeft) + " seconds after a resize");
         return true;
     }
 
