@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
+#include <cstdio>
 #include <set>
 
 #include "flow/difficulty.h"
@@ -171,6 +174,95 @@ TEST_F(RealWindow, MenusShowPlainSeparatorsAndOneCheckMark) {
             else
                 EXPECT_EQ(markArea(image, *item), 1u) << item->caption() << " shows something beside it";
         }
+    }
+}
+
+// Two monitors side by side (run on such a desktop: the x11_two_monitors
+// test). The window opens centred on the monitor it is given; dragged onto
+// the right-hand one, each difficulty centres it on that monitor, not on the
+// left one nor across both.
+namespace {
+
+// Where a centring puts a frame of this size on a monitor: across it in the
+// middle, down it in the middle of its height less a reserve at the bottom;
+// never beyond the top-left corner of the monitor's free area, nor, where
+// it fits, beyond its bottom-right one.
+QPoint centredOn(const QScreen& monitor, QSize frame, double bottomReservePx) {
+    const QRect m = monitor.geometry(), area = monitor.availableGeometry();
+    const int x = static_cast<int>(std::lround(m.x() + (m.width() - frame.width()) / 2.0));
+    const int y = static_cast<int>(std::lround(m.y() + (m.height() - bottomReservePx - frame.height()) / 2.0));
+    return {std::max(std::min(x, area.right() + 1 - frame.width()), area.left()),
+            std::max(std::min(y, area.bottom() + 1 - frame.height()), area.top())};
+}
+
+bool near(QPoint a, QPoint b) { return std::abs(a.x() - b.x()) <= 2 && std::abs(a.y() - b.y()) <= 2; }
+
+std::string rect(QRect r) {
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + "+" + std::to_string(r.x()) + "+" +
+           std::to_string(r.y());
+}
+
+// Where the frame stands against where it should (centred, or dropped).
+std::string placed(const QWidget& w, QRect frame, QPoint wanted, const char* how = "centred") {
+    const QScreen& s = *w.screen();
+    return "frame " + rect(frame) + " (" + how + ": +" + std::to_string(wanted.x()) + "+" + std::to_string(wanted.y()) +
+           "), on " + s.name().toStdString() + " " + rect(s.geometry());
+}
+
+}  // namespace
+
+TEST_F(RealWindow, OnTwoMonitorsADifficultyCentresTheWindowOnTheMonitorThatHoldsIt) {
+    const QList<QScreen*> monitors = QGuiApplication::screens();
+    if (monitors.size() < 2) GTEST_SKIP() << "a single monitor";
+    // The window manager answers within a second or two.
+    constexpr int kWait = 5000;
+    ASSERT_TRUE(settle([&] { return frameOnServer(*form).height() > windowOnServer(*form).height(); }, kWait));
+    // The frame's borders, the same whatever the window's size.
+    const QSize borders = frameOnServer(*form).size() - windowOnServer(*form).size();
+    // The window of this size in its frame, centred on the monitor (the
+    // frame is read after the window, and must have followed its size).
+    QRect frame;
+    QPoint centred;
+    auto standsCentred = [&](const QScreen& monitor, QSize window, double bottomReservePx) {
+        return settle(
+            [&] {
+                const QRect win = windowOnServer(*form);
+                frame = frameOnServer(*form);
+                centred = centredOn(monitor, frame.size(), bottomReservePx);
+                return win.size() == window && frame.size() == window + borders && near(frame.topLeft(), centred);
+            },
+            kWait);
+    };
+
+    // Opened on the monitor Qt gives a new window.
+    const bool opened = standsCentred(*form->screen(), QSize(499, 474 + form->menuBar()->height()), 0);
+    std::printf("first shown: %s\n", placed(*form, frame, centred).c_str());
+    EXPECT_TRUE(opened);
+
+    // Dragged onto the right-hand monitor, near its top-left corner.
+    QScreen* right = *std::max_element(monitors.begin(), monitors.end(),
+                                       [](QScreen* a, QScreen* b) { return a->geometry().x() < b->geometry().x(); });
+    const QPoint dropped = right->geometry().topLeft() + QPoint(40, 30);
+    test::dragFrameTo(*form, dropped);
+    ASSERT_TRUE(settle([&] { return frameOnServer(*form).topLeft() == dropped && form->screen() == right; }, kWait))
+        << placed(*form, frameOnServer(*form), dropped, "dropped");
+    std::printf("dragged: %s\n", placed(*form, frameOnServer(*form), dropped, "dropped").c_str());
+
+    struct Step {
+        MenuItem Form1::*item;
+        Difficulty d;
+    };
+    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
+                      Step{&Form1::meuBase, Difficulty::Base}}) {
+        MenuItem& item = form.get()->*step.item;
+        item.click();
+        const DifficultySize size = difficultySize(step.d);
+        const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
+        const bool ok = standsCentred(*right, client + QSize(0, form->menuBar()->height()), 245 / 15.0);
+        std::printf("%s: %s\n", item.caption().c_str(), placed(*form, frame, centred).c_str());
+        EXPECT_TRUE(ok) << item.caption();
+        EXPECT_TRUE(right->geometry().contains(frame)) << item.caption() << " beyond " << right->name().toStdString();
+        EXPECT_EQ(form->screen(), right) << item.caption();
     }
 }
 

@@ -53,6 +53,28 @@ QRect frameOnServer(const QWidget& window) {
     return onScreen(c, w);
 }
 
+void dragFrameTo(const QWidget& window, QPoint frameTopLeft) {
+    xcb_connection_t* c = connection();
+    if (!c) return;
+    static const char name[] = "_NET_MOVERESIZE_WINDOW";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+    if (!atom) return;
+    // North-west gravity (the point is the frame's corner), x and y given,
+    // from a pager or similar tool acting for the player.
+    xcb_client_message_event_t e{};
+    e.response_type = XCB_CLIENT_MESSAGE;
+    e.format = 32;
+    e.window = static_cast<xcb_window_t>(window.winId());
+    e.type = atom->atom;
+    e.data.data32[0] = XCB_GRAVITY_NORTH_WEST | 1 << 8 | 1 << 9 | 2 << 12;
+    e.data.data32[1] = static_cast<uint32_t>(frameTopLeft.x());
+    e.data.data32[2] = static_cast<uint32_t>(frameTopLeft.y());
+    std::free(atom);
+    xcb_send_event(c, 0, rootOf(c), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&e));
+    xcb_flush(c);
+}
+
 namespace {
 
 bool hasWindowManagerCheck(xcb_connection_t* c) {
