@@ -40,6 +40,7 @@ QMargins X11Placement::frame() const {
 void X11Placement::place(std::optional<QPoint> frameTopLeft, QSize client) {
     askedFrame_ = frameTopLeft;
     askedClient_ = client;
+    frameBefore_ = window_.pos();
     if (!window_.isVisible()) {
         // Before the first show the position is the frame's, wherever the
         // window manager puts the window inside it.
@@ -80,12 +81,14 @@ void X11Placement::checkFrame() {
     if (restored() && !now.isNull()) restoredFrame_ = now;
     if (!frameWatch_.isActive() || !restored()) return;
     // Until the window has the size asked for, the reports may be older
-    // than the request, or the size the player's own.
+    // than the request, or the size the player's own: nothing is done.
     if (window_.size() != sizeFor_(askedClient_)) return;
-    // Framing a window moves its frame by no more than the frame itself:
-    // further from where it was put, the player has moved it.
+    // Framing a window moves it by no more than the frame itself. Far from
+    // where it was asked to stand, and from where it stood before (a report
+    // older than the request), the player has moved it: the watch ends.
     const int slack = now.left() + now.top() + now.right() + now.bottom() + 2;
-    if (askedFrame_ && (window_.pos() - *askedFrame_).manhattanLength() > slack) {
+    auto near = [&](QPoint a, QPoint b) { return (a - b).manhattanLength() <= slack; };
+    if (askedFrame_ && !near(window_.pos(), *askedFrame_) && !near(window_.pos(), frameBefore_)) {
         frameWatch_.stop();
         return;
     }

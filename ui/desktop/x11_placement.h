@@ -58,6 +58,7 @@ private:
     QMargins centredFrame_;       // the frame the last centring went by
     std::optional<QPoint> askedFrame_;
     QSize askedClient_;
+    QPoint frameBefore_;  // where the frame stood when last asked
 };
 
 }  // namespace mepo
