@@ -7,6 +7,7 @@ namespace mepo {
 
 FrameButton::FrameButton(Kind kind, QWidget& window, QWidget* bar) : QAbstractButton(bar), kind_(kind), window_(window) {
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_AlwaysShowToolTips);  // as a desktop's title bar, active or not
     setObjectName(kind == Kind::Close ? QStringLiteral("closeButton")
                   : kind == Kind::Maximise ? QStringLiteral("maximiseButton")
                                            : QStringLiteral("minimiseButton"));
