@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "assets/assets.h"
+#include "board_cursor.h"
 #include "render/geometry.h"
 #include "render/sheet.h"
 
@@ -52,6 +53,7 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Mepo(Tazu造型版)"));
     setWindowIcon(gameIcon());
     buildControls();
+    cursor = new BoardCursor(*this);
     buildMenus();
     connectHandlers();
 

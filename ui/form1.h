@@ -20,6 +20,8 @@
 
 namespace mepo {
 
+class BoardCursor;
+
 class Form1 : public FormWindow {
 public:
     Form1();
@@ -34,6 +36,7 @@ public:
     Label* Label3;  // score
     Label* Label2;  // remaining time
     Label* Label1;  // level
+    BoardCursor* cursor;  // the keyboard's cell on the board, drawn over Picture1
 
     // ---- Menus ----
     MenuItem game, start, sdf, pause, reDo, Fail, bar, exit;

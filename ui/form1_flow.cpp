@@ -1,5 +1,6 @@
 // The clock and the game's phases: countdown, time-out, pause, continue,
 // give up, and the difficulty commands.
+#include "board_cursor.h"
 #include "flow/countdown.h"
 #include "form1.h"
 
@@ -56,6 +57,7 @@ void Form1::chooseDifficulty(Difficulty d, MenuItem& item) {
     setOuterHeight(size.height);
     st.cols = size.cols;
     st.rows = size.rows;
+    cursor->keepInside();
     uncheckDifficulty();
     item.setChecked(true);
     st.sizing = 0;

@@ -1,5 +1,6 @@
 // Playing a level: the deal, picking tiles on the board, erasing and
 // scoring a link, and passing the level.
+#include "board_cursor.h"
 #include "form1.h"
 #include "game/deal.h"
 #include "game/level.h"
@@ -27,6 +28,9 @@ void Form1::start_Click(int /*index*/) {
     stripeTimeBar(Picture3->canvas());
     Picture3->refresh();
     Picture1->setEnabled(true);
+    // The keyboard plays at once, from the first tile.
+    cursor->home();
+    Picture1->setFocus(Qt::OtherFocusReason);
     Timer1.restart();
     start.setCaption("重新开始");
     Label1->setCaption(levelCaption(st.level));
