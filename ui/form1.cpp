@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "assets/assets.h"
+#include "board_access.h"
 #include "board_cursor.h"
 #include "render/geometry.h"
 #include "render/sheet.h"
@@ -56,6 +57,7 @@ Form1::Form1()
     cursor = new BoardCursor(*this);
     buildMenus();
     connectHandlers();
+    installBoardAccess(*this);  // the board read by screen readers
 
     // The design client area: 7485 x 7110 twips.
     setDesignClientSize(499, 474);
@@ -64,7 +66,7 @@ Form1::Form1()
     centreOnScreen(0);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { removeBoardAccess(*this); }
 
 void Form1::buildControls() {
     QWidget* area = client();

@@ -1,5 +1,6 @@
 // Playing a level: the deal, picking tiles on the board, erasing and
 // scoring a link, and passing the level.
+#include "board_access.h"
 #include "board_cursor.h"
 #include "form1.h"
 #include "game/deal.h"
@@ -28,6 +29,7 @@ void Form1::start_Click(int /*index*/) {
     stripeTimeBar(Picture3->canvas());
     Picture3->refresh();
     Picture1->setEnabled(true);
+    announceDeal(*this);
     // The keyboard plays at once, from the first tile.
     cursor->home();
     Picture1->setFocus(Qt::OtherFocusReason);
@@ -47,6 +49,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 void Form1::Picture1_MouseUp(int, int, float x, float y) {
     Canvas& board = Picture1->canvas();
     const Release outcome = releaseCell(st, cellOfPosition(x), cellOfPosition(y), [&] { Qx(board, st); });
+    announceRelease(*this, outcome);
     switch (outcome) {
     case Release::Nothing:
     case Release::Selected:

@@ -10,7 +10,11 @@ Label::Label(std::string name, QWidget* parent) : QLabel(parent), WidgetControl(
 }
 
 void Label::setCaption(const std::string& text) {
-    setText(QString::fromStdString(text));
+    const QString words = QString::fromStdString(text);
+    setText(words);
+    // A screen reader reads the caption as it stands: the score, the time
+    // left, the level.
+    setAccessibleName(words);
     place();
 }
 

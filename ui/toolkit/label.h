@@ -1,5 +1,5 @@
 // A label that sizes itself to its caption and grows to the right from its
-// left edge.
+// left edge. Its accessible name is its caption.
 #pragma once
 
 #include <QLabel>

@@ -1,0 +1,64 @@
+#!/usr/bin/python3
+"""read_board.py PICTURES_H: reads the game's board over the accessibility bus
+as a screen reader does. Deals through the menu item 开始游戏, prints the table
+named 棋盘, quits through 退出, and checks that the table was 10 x 12 cells
+named after the pictures of codes 1 to 12 (in PICTURES_H), ten of each."""
+import collections
+import re
+import sys
+import time
+
+import pyatspi
+
+
+def wait_for(what, find, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.2)
+    sys.exit(f"read_board: no {what} after {seconds} s")
+
+
+def find(root, role, name):
+    """The first accessible of that role and name under root; cells are not searched."""
+    if root.getRole() == role and root.name == name:
+        return root
+    if root.getRole() != pyatspi.ROLE_TABLE:
+        for child in root:
+            found = child and find(child, role, name)
+            if found:
+                return found
+    return None
+
+
+with open(sys.argv[1], encoding="utf-8") as f:
+    pictures = re.findall(r'\{0x[0-9A-Fa-f]+, "[^"]*", "([^"]*)"\}', f.read())
+app = wait_for("game on the bus", lambda: next(
+    (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mepo" and a.childCount), None))
+board = wait_for("table named 棋盘", lambda: find(app, pyatspi.ROLE_TABLE, "棋盘"))
+find(app, pyatspi.ROLE_MENU_ITEM, "开始游戏").queryAction().doAction(0)
+table = board.queryTable()
+wait_for("deal", lambda: table.getAccessibleAt(0, 0).name != "空", 10)
+
+path, acc = [], board
+while acc and acc != app:
+    path.insert(0, f"{acc.getRoleName()} {acc.name!r}")
+    acc = acc.parent
+print(" > ".join([f"application {app.name!r}"] + path))
+rows, cols = table.nRows, table.nColumns
+print(f"{board.name}: {rows} rows x {cols} columns, {board.childCount} cells ({board.description})")
+cells = [[table.getAccessibleAt(r, c) for c in range(cols)] for r in range(rows)]
+for r, line in enumerate(cells):
+    print(f"  row {r}: " + " ".join(cell.name for cell in line))
+first = cells[0][0]
+print(f"cell (0, 0): {first.getRoleName()} {first.name!r}, {first.description!r}, "
+      f"focused {first.getState().contains(pyatspi.STATE_FOCUSED)}")
+named = collections.Counter(cell.name for line in cells for cell in line if cell.getRole() == pyatspi.ROLE_TABLE_CELL)
+find(app, pyatspi.ROLE_MENU_ITEM, "退出").queryAction().doAction(0)
+
+expected = collections.Counter({pictures[code]: 10 for code in range(1, 13)})
+if (rows, cols) != (10, 12) or named != expected:
+    sys.exit(f"read_board: {rows} x {cols} cells named {dict(named)}, not 10 x 12 named {dict(expected)}")
+print("read_board: the board reads as dealt")
