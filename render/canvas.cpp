@@ -1,15 +1,98 @@
 #include "canvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace mepo {
+namespace {
+
+// Hidden steps are looked for once the canvas remembers this many, or twice
+// as many as it kept the last time, whichever is more. A deal on the largest
+// board copies 336 tiles, hiding those of the deal before: about every five
+// deals, and never more than some 160 KiB of steps, a twelfth of the board's
+// image at one device pixel to the pixel.
+constexpr size_t kFewSteps = 2048;
+
+// The pixels that later steps have painted over, a bit each.
+class PaintedOver {
+public:
+    explicit PaintedOver(QSize size)
+        : bounds_(QPoint(0, 0), size),
+          words_((size.width() + 63) / 64),
+          bits_(static_cast<size_t>(words_) * static_cast<size_t>(size.height())) {}
+    void add(const QRect& area) {
+        eachWord(area, [](uint64_t& word, uint64_t mask) {
+            word |= mask;
+            return true;
+        });
+    }
+    bool hides(const QRect& area) {
+        return eachWord(area, [](uint64_t& word, uint64_t mask) { return (word & mask) == mask; });
+    }
+
+private:
+    // Calls f on every word the area touches, with the bits of the area in
+    // it, while f returns true.
+    template <class F>
+    bool eachWord(const QRect& area, F f) {
+        const QRect r = area & bounds_;
+        if (r.isEmpty()) return true;
+        const int first = r.left() >> 6, last = r.right() >> 6;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            uint64_t* row = &bits_[static_cast<size_t>(y) * words_];
+            for (int k = first; k <= last; ++k) {
+                const int lo = k == first ? r.left() & 63 : 0, hi = k == last ? r.right() & 63 : 63;
+                if (!f(row[k], (~uint64_t{0} >> (63 - hi)) & (~uint64_t{0} << lo))) return false;
+            }
+        }
+        return true;
+    }
+
+    QRect bounds_;
+    int words_;
+    std::vector<uint64_t> bits_;
+};
+
+// A set of boxes, looked up by their place and size.
+class BoxSet {
+public:
+    explicit BoxSet(size_t most)
+        : slots_(std::bit_ceil(2 * most + 2), kFree), shift_(64 - std::countr_zero(slots_.size())) {}
+    // False if the box was in the set already. Empty boxes, and boxes that
+    // reach pixel 65535, are never found.
+    bool insert(const QRect& r) {
+        if (r.isEmpty() || r.left() < 0 || r.top() < 0 || r.right() >= 0xFFFF || r.bottom() >= 0xFFFF) return true;
+        const uint64_t key = uint64_t(r.left()) << 48 | uint64_t(r.top()) << 32 | uint64_t(r.right()) << 16 |
+                             uint64_t(r.bottom());
+        for (size_t i = (key * 0x9E3779B97F4A7C15ull) >> shift_;; ++i) {
+            uint64_t& slot = slots_[i & (slots_.size() - 1)];
+            if (slot == key) return false;
+            if (slot == kFree) {
+                slot = key;
+                return true;
+            }
+        }
+    }
+
+private:
+    static constexpr uint64_t kFree = ~uint64_t{0};  // the key of no box inserted
+    std::vector<uint64_t> slots_;
+    int shift_;  // a key's first slot: the top bits of its hash
+};
+
+}  // namespace
 
 Canvas::Canvas(int unitsPerPixel, QRgb background, QSize limit, Layout layout)
-    : unitsPerPixel_(unitsPerPixel), background_(background), grid_(layout), limit_(limit.expandedTo({0, 0})) {}
+    : unitsPerPixel_(unitsPerPixel),
+      background_(background),
+      grid_(layout),
+      limit_(limit.expandedTo({0, 0})),
+      forgetAt_(kFewSteps) {}
 
 Canvas::Canvas(int widthPx, int heightPx, int unitsPerPixel, QRgb background, Layout layout)
     : Canvas(unitsPerPixel, background, QSize(widthPx, heightPx), layout) {
@@ -65,22 +148,33 @@ void Canvas::setBox(QSize px) {
 void Canvas::setLimit(QSize px) {
     limit_ = px.expandedTo({0, 0});
     drawn_ = drawn_.boundedTo(limit_);
+    // What is dropped beyond the limit stays dropped if the limit grows again.
+    const QRect within(QPoint(0, 0), limit_);
+    for (Step& step : steps_)
+        if (step.kind != Step::Kind::Cover) step.area &= within;
     setBox(box_);
 }
 
 void Canvas::setScale(qreal deviceRatio) {
     if (!(deviceRatio > 0) || deviceRatio == grid_.scale()) return;
+    if (replayable_) forgetHidden();  // nothing is drawn again in vain
     const QImage old = image_;
     const PixelGrid oldGrid = grid_;
-    const QSize held = held_;
+    const QSize held = held_, drawn = drawn_;
     const std::shared_ptr<const Pattern> pattern = std::move(pattern_);
     image_ = QImage();
     devW_ = devH_ = 0;
     held_ = QSize(0, 0);
     grid_ = PixelGrid(grid_.layout(), deviceRatio);
     resizeHeld(held);
+    if (replayable_) replay();
+    else resample(old, oldGrid);
     pattern_ = pattern;
-    if (old.isNull()) return;
+    drawn_ = drawn;
+}
+
+void Canvas::resample(const QImage& old, const PixelGrid& oldGrid) {
+    if (old.isNull() || image_.isNull()) return;
     // Each device pixel takes the colour its pixel had.
     std::vector<int> from(static_cast<size_t>(devW_));
     for (int x = 0; x < devW_; ++x) from[x] = std::min(oldGrid.at(grid_.pixelOf(x)), old.width() - 1);
@@ -90,6 +184,74 @@ void Canvas::setScale(qreal deviceRatio) {
         QRgb* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
         for (int x = 0; x < devW_; ++x) row[x] = src[from[x]];
     }
+}
+
+void Canvas::replay() {
+    for (const Step& step : steps_) {
+        switch (step.kind) {
+        case Step::Kind::Line:
+            drawLine(step.from.x(), step.from.y(), step.to.x(), step.to.y(), step.colour, step.area);
+            break;
+        case Step::Kind::Box:
+            fillPixels(step.area.left(), step.area.top(), step.area.right() + 1, step.area.bottom() + 1, step.colour);
+            break;
+        case Step::Kind::Copy:
+            // The source may hold less now than when the block was copied.
+            if (!step.sourceAlive.expired())
+                copyBlock(*step.source,
+                          step.area & QRect(QPoint(0, 0), held_) &
+                              QRect(QPoint(0, 0), step.source->held_).translated(-step.from),
+                          step.from);
+            break;
+        case Step::Kind::Cover:
+            coverWith(step.pattern);
+            break;
+        }
+    }
+}
+
+void Canvas::remember(Step step) {
+    if (!replayable_) return;
+    steps_.push_back(std::move(step));
+    if (steps_.size() < forgetAt_) return;
+    forgetHidden();
+    forgetAt_ = std::max(kFewSteps, 2 * steps_.size());
+}
+
+void Canvas::forgetHidden() {
+    // From the newest step back: a step is forgotten when every pixel it
+    // painted has been painted over by the steps after it.
+    PaintedOver over(held_);
+    // The places of the later steps that painted a whole box, most of them
+    // tiles and erase squares on cells: a step on the very same box is hidden
+    // without looking at its pixels.
+    BoxSet boxes(steps_.size());
+    std::vector<const Pattern*> laterPatterns;
+    std::vector<bool> keep(steps_.size());
+    for (size_t i = steps_.size(); i-- > 0;) {
+        const Step& step = steps_[i];
+        if (step.kind == Step::Kind::Cover) {
+            // A later cover with the same pattern paints the same pixels.
+            const Pattern* p = step.pattern.get();
+            if (std::find(laterPatterns.begin(), laterPatterns.end(), p) != laterPatterns.end()) continue;
+            laterPatterns.push_back(p);
+            keep[i] = true;
+            if (p) over.add(p->solid());
+            continue;
+        }
+        const bool solid = step.solid();
+        if (solid && !boxes.insert(step.area)) continue;
+        if (over.hides(step.area)) continue;
+        keep[i] = true;
+        if (solid) over.add(step.area);
+    }
+    size_t n = 0;
+    for (size_t i = 0; i < steps_.size(); ++i)
+        if (keep[i]) {
+            if (n != i) steps_[n] = std::move(steps_[i]);
+            ++n;
+        }
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(n), steps_.end());
 }
 
 QRect Canvas::reserve(const QRect& rect) {
@@ -133,24 +295,41 @@ void Canvas::fillPixels(int x0, int y0, int x1, int y1, QRgb colour) {
 }
 
 void Canvas::line(double x1, double y1, double x2, double y2, QRgb colour) {
-    int x = toPixel(x1), y = toPixel(y1);
+    const int x = toPixel(x1), y = toPixel(y1);
     const int ex = toPixel(x2), ey = toPixel(y2);
-    if (reserve(QRect(QPoint(std::min(x, ex), std::min(y, ey)), QPoint(std::max(x, ex), std::max(y, ey)))).isEmpty())
-        return;
+    const QRect r =
+        reserve(QRect(QPoint(std::min(x, ex), std::min(y, ey)), QPoint(std::max(x, ex), std::max(y, ey))));
+    if (r.isEmpty() || (x == ex && y == ey)) return;
+    drawLine(x, y, ex, ey, colour, r);
+    // A line across or down paints a run without its end; a slanted one,
+    // pixels within the box around it.
+    QRect area = r;
+    if (y == ey) area = QRect(QPoint(std::min(x, ex + 1), y), QPoint(std::max(x, ex - 1), y)) & r;
+    if (x == ex) area = QRect(QPoint(x, std::min(y, ey + 1)), QPoint(x, std::max(y, ey - 1))) & r;
+    Step step(Step::Kind::Line, area, colour);
+    step.from = {x, y};
+    step.to = {ex, ey};
+    remember(std::move(step));
+}
+
+void Canvas::drawLine(int x, int y, int ex, int ey, QRgb colour, const QRect& clip) {
     // Across and down (frames and bands): one run of pixels, end excluded.
     if (y == ey) {
-        if (x != ex) fillPixels(std::min(x, ex + 1), y, std::max(x + 1, ex), y + 1, colour);
+        if (x != ex)
+            fillPixels(std::max(std::min(x, ex + 1), clip.left()), y, std::min(std::max(x + 1, ex), clip.right() + 1),
+                       y + 1, colour);
         return;
     }
     if (x == ex) {
-        fillPixels(x, std::min(y, ey + 1), x + 1, std::max(y + 1, ey), colour);
+        fillPixels(x, std::max(std::min(y, ey + 1), clip.top()), x + 1,
+                   std::min(std::max(y + 1, ey), clip.bottom() + 1), colour);
         return;
     }
     const int dx = std::abs(ex - x), dy = -std::abs(ey - y);
     const int sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
     int err = dx + dy;
     while (x != ex || y != ey) {
-        fillPixels(x, y, x + 1, y + 1, colour);
+        if (clip.contains(x, y)) fillPixels(x, y, x + 1, y + 1, colour);
         const int e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -167,7 +346,9 @@ void Canvas::fillBox(double x1, double y1, double x2, double y2, QRgb colour) {
     const int l = std::min(toPixel(x1), toPixel(x2)), r = std::max(toPixel(x1), toPixel(x2));
     const int t = std::min(toPixel(y1), toPixel(y2)), b = std::max(toPixel(y1), toPixel(y2));
     const QRect box = reserve(QRect(QPoint(l, t), QPoint(r, b)));
-    if (!box.isEmpty()) fillPixels(box.left(), box.top(), box.right() + 1, box.bottom() + 1, colour);
+    if (box.isEmpty()) return;
+    fillPixels(box.left(), box.top(), box.right() + 1, box.bottom() + 1, colour);
+    remember(Step(Step::Kind::Box, box, colour));
 }
 
 void Canvas::copyFrom(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy) {
@@ -175,7 +356,17 @@ void Canvas::copyFrom(const Canvas& src, int sx, int sy, int w, int h, int dx, i
     const QRect from = QRect(sx, sy, w, h) & QRect(QPoint(0, 0), src.held_);
     const QRect to = reserve(from.translated(dx - sx, dy - sy));
     if (to.isEmpty()) return;
-    const QRect part = to.translated(sx - dx, sy - dy);  // the source of what is drawn
+    copyBlock(src, to, QPoint(sx - dx, sy - dy));
+    Step step(Step::Kind::Copy, to);
+    step.from = {sx - dx, sy - dy};
+    step.source = &src;
+    step.sourceAlive = src.alive_.token;
+    remember(std::move(step));
+}
+
+void Canvas::copyBlock(const Canvas& src, const QRect& to, QPoint offset) {
+    if (to.isEmpty()) return;
+    const QRect part = to.translated(offset);  // the source of what is drawn
     const int x0 = dev(to.left()), y0 = dev(to.top());
     const int dw = dev(to.right() + 1) - x0, dh = dev(to.bottom() + 1) - y0;
     const int fx = src.dev(part.left()), fy = src.dev(part.top());
@@ -211,6 +402,9 @@ void Canvas::copyFrom(const Canvas& src, int sx, int sy, int w, int h, int dx, i
 
 void Canvas::putDeviceImage(const QImage& image, int dx, int dy) {
     if (image.isNull()) return;
+    // An image made for one scale cannot be drawn again at another.
+    replayable_ = false;
+    steps_.clear();
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     const int x0 = dev(dx), y0 = dev(dy);
     const QRect to = reserve(QRect(QPoint(dx, dy), QPoint(grid_.pixelOf(x0 + rgb.width() - 1),
@@ -246,6 +440,16 @@ void Canvas::paintPattern(int x0, int y0, int x1, int y1) {
 }
 
 void Canvas::cover(std::shared_ptr<const Pattern> pattern) {
+    coverWith(pattern);
+    // The same pattern again, with nothing drawn since (the time bar at every
+    // deal), paints the very same pixels.
+    if (!steps_.empty() && steps_.back().kind == Step::Kind::Cover && steps_.back().pattern == pattern) return;
+    Step step(Step::Kind::Cover, {});
+    step.pattern = std::move(pattern);
+    remember(std::move(step));
+}
+
+void Canvas::coverWith(std::shared_ptr<const Pattern> pattern) {
     pattern_.reset();
     const QSize worth = worthHolding({});
     if (worth != held_) resizeHeld(worth.expandedTo(held_).boundedTo(limit_));
@@ -258,6 +462,9 @@ void Canvas::clear() {
     pattern_.reset();
     drawn_ = QSize(0, 0);
     resizeHeld(QSize(0, 0));
+    steps_.clear();
+    forgetAt_ = kFewSteps;
+    replayable_ = true;
 }
 
 }  // namespace mepo

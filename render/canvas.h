@@ -8,11 +8,19 @@
 // ever need. It is allocated when something is first drawn, in device
 // pixels at the canvas's scale, laid out by its pixel grid: every pixel is
 // a whole block of device pixels.
+//
+// The canvas also remembers how its picture was drawn since it was last
+// cleared, so that on a screen of another density it can draw the picture
+// again, as sharp as if it had been drawn there from the start. It forgets
+// whatever later drawing has wholly painted over, so the memory stays small
+// however long a game runs.
 #pragma once
 
 #include <QImage>
 #include <QRect>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "pattern.h"
 #include "pixel_grid.h"
@@ -34,8 +42,15 @@ public:
     void setBox(QSize px);
     void setLimit(QSize px);
     QSize limit() const { return limit_; }
-    // Device pixels per pixel (2 on a double-density screen). The content is
-    // kept, each pixel's colour spread over its new block.
+    // Device pixels per pixel (2 on a double-density screen). What has been
+    // drawn since the last clear() is drawn again at the new scale exactly as
+    // it would have been drawn there: lines, boxes and patterns afresh, and
+    // copies from their source canvas as it holds them now (a source that
+    // depends on the scale, such as the tile sheet, is made ready at the new
+    // scale first; copies from a source that no longer exists are left out).
+    // A canvas that has been given device images (putDeviceImage) since its
+    // last clear() cannot draw them again: it keeps its content instead, each
+    // pixel's colour spread over its new block.
     void setScale(qreal deviceRatio);
     qreal scale() const { return grid_.scale(); }
     const PixelGrid& grid() const { return grid_; }
@@ -59,7 +74,7 @@ public:
     // comes to hold until the next clear() or cover(). The canvas then holds
     // at least its box.
     void cover(std::shared_ptr<const Pattern> pattern);
-    // Back to the plain background, holding nothing.
+    // Back to the plain background, holding nothing and remembering nothing.
     void clear();
 
     int toPixel(double units) const;
@@ -72,7 +87,40 @@ public:
     QRgb background() const { return background_; }
     int unitsPerPixel() const { return unitsPerPixel_; }
 
+    // How many drawing steps the canvas remembers (for tests of its memory).
+    size_t rememberedSteps() const { return steps_.size(); }
+
 private:
+    // One drawing step since the last clear(), as it is drawn again.
+    struct Step {
+        enum class Kind : uint8_t { Line, Box, Copy, Cover };
+        Step(Kind k, QRect painted, QRgb c = 0) : kind(k), colour(c), area(painted) {}
+        Kind kind;
+        QRgb colour;
+        // The pixels it painted (a slanted line: the box around them), cut by
+        // any smaller limit since.
+        QRect area;
+        // A line's ends, in pixels. A copy: from is where its source block
+        // lies from area.
+        QPoint from, to;
+        const Canvas* source = nullptr;
+        std::weak_ptr<const bool> sourceAlive;
+        std::shared_ptr<const Pattern> pattern;
+        // Every pixel of area painted, whatever lay beneath.
+        bool solid() const {
+            return kind == Kind::Box || kind == Kind::Copy ||
+                   (kind == Kind::Line && (from.x() == to.x() || from.y() == to.y()));
+        }
+    };
+    // Lets the canvases that copied from this one tell whether it still
+    // exists. A copy of a canvas is a canvas of its own, with its own token.
+    struct Alive {
+        std::shared_ptr<const bool> token = std::make_shared<const bool>(true);
+        Alive() = default;
+        Alive(const Alive&) {}
+        Alive& operator=(const Alive&) { return *this; }
+    };
+
     // Makes the image cover rect (in pixels) as far as the limit allows and
     // returns the part of it that can be drawn.
     QRect reserve(const QRect& rect);
@@ -85,6 +133,21 @@ private:
     void fillDevice(int x0, int y0, int x1, int y1, QRgb colour);  // [x0, x1) x [y0, y1)
     // Paints the pattern on the device pixels [x0, x1) x [y0, y1).
     void paintPattern(int x0, int y0, int x1, int y1);
+    // The drawing itself, on pixels already reserved: a line from (x, y)
+    // towards (ex, ey), only within clip; the block `to` from src, whose
+    // pixels lie at offset from it there; the pattern over everything held.
+    void drawLine(int x, int y, int ex, int ey, QRgb colour, const QRect& clip);
+    void copyBlock(const Canvas& src, const QRect& to, QPoint offset);
+    void coverWith(std::shared_ptr<const Pattern> pattern);
+
+    // Remembers a step, forgetting those painted over when there are many.
+    void remember(Step step);
+    // Forgets every step whose pixels have all been painted over since.
+    void forgetHidden();
+    // Draws every remembered step again, at the current scale.
+    void replay();
+    // Spreads each pixel of old (laid out by oldGrid) over its new block.
+    void resample(const QImage& old, const PixelGrid& oldGrid);
 
     QImage image_;
     int unitsPerPixel_;
@@ -98,6 +161,11 @@ private:
     uchar* bits_ = nullptr;
     int devW_ = 0, devH_ = 0;
     qsizetype stride_ = 0;
+
+    std::vector<Step> steps_;
+    size_t forgetAt_;          // how many steps make it look for hidden ones again
+    bool replayable_ = true;   // no device image put in since the last clear()
+    Alive alive_;
 };
 
 }  // namespace mepo

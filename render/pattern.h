@@ -3,6 +3,7 @@
 // the picture reaches as far as the canvas grows.
 #pragma once
 
+#include <QRect>
 #include <QRgb>
 
 namespace mepo {
@@ -17,6 +18,9 @@ public:
     // null (one device pixel to the pixel). A pixel the pattern leaves
     // uncovered keeps what it shows.
     virtual void paintRow(int y, int x0, const int* column, int n, QRgb* out) const = 0;
+    // A rectangle of pixels that the pattern paints every one of, hiding
+    // whatever lay beneath.
+    virtual QRect solid() const = 0;
 };
 
 }  // namespace mepo

@@ -31,6 +31,9 @@ public:
         }
     }
 
+    // Pixel (x, y) lies on line x + y; pixel (0, 0), on no line, is left alone.
+    QRect solid() const override { return QRect(QPoint(1, 0), QPoint(kLines - kRows + 1, kRows - 1)); }
+
 private:
     std::array<QRgb, kLines + 1> colour_;
 };
