@@ -82,6 +82,9 @@ void Form1::buildControls() {
     placeAt(*Picture2, {960, 1080, 5145, 3105});
     Picture2->hide();
     loadTileSheet();
+    // On a screen of another density the board is drawn again there, its
+    // tiles copied from the sheet made ready at that density first.
+    Picture1->beforeScale = [this](qreal) { loadTileSheet(); };
     Picture1->setEnabled(false);  // a deal switches the board on
     Picture1->showSunkenBorder();
 
@@ -99,10 +102,10 @@ void Form1::buildControls() {
 }
 
 void Form1::loadTileSheet() {
-    // The sheet at the board's density: above one device pixel to the pixel
-    // the double-size sheet, copied pixel for pixel at two and resampled
-    // from at any other density.
-    const qreal ratio = Picture1->canvas().scale();
+    // The sheet at the density of the board's screen: above one device pixel
+    // to the pixel the double-size sheet, copied pixel for pixel at two and
+    // resampled from at any other density.
+    const qreal ratio = Picture1->devicePixelRatioF();
     Canvas& holder = Picture2->canvas();
     if (!holder.image().isNull() && holder.scale() == ratio) return;
     QImage sheet = ratio > 1 ? tileSheet2x() : tileSheet();

@@ -31,8 +31,15 @@ void PictureBox::fitCanvas() {
     canvas_.setBox(size());
 }
 
+void PictureBox::takeScreenScale() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == canvas_.scale()) return;
+    if (beforeScale) beforeScale(ratio);
+    canvas_.setScale(ratio);
+}
+
 void PictureBox::paintEvent(QPaintEvent* e) {
-    canvas_.setScale(devicePixelRatioF());
+    takeScreenScale();
     QPainter p(this);
     // The image is shown device pixel for device pixel from the device pixel
     // where the box begins (to the nearest, as the window places the box),

@@ -2,7 +2,9 @@
 // is drawn survives repaints, a message box over it, minimising and
 // restoring; only drawing on it changes what it shows. The image is kept in
 // device pixels and holds no more than the box shows, besides what has been
-// drawn on it, and never more than the box's content can need.
+// drawn on it, and never more than the box's content can need. On a screen
+// of another density the picture is drawn again there, as sharp as if it
+// had been drawn there from the start.
 #pragma once
 
 #include <QFrame>
@@ -44,6 +46,12 @@ public:
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
 
+    // Called when the box comes to a screen of another density (device
+    // pixels per pixel), just before its picture is drawn again there: the
+    // place to make ready at that density whatever the picture is copied
+    // from (for the board, the tile sheet).
+    std::function<void(qreal deviceRatio)> beforeScale;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -54,6 +62,8 @@ protected:
 
 private:
     void deliver(const MouseHandler& h, QMouseEvent* e);
+    // Draws the picture again at the density of the box's screen.
+    void takeScreenScale();
     void fitCanvas();
     void placeBorder();
     Canvas canvas_;
