@@ -1,11 +1,12 @@
 #include "canvas.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 namespace mepo {
@@ -58,32 +59,12 @@ private:
     std::vector<uint64_t> bits_;
 };
 
-// A set of boxes, looked up by their place and size.
-class BoxSet {
-public:
-    explicit BoxSet(size_t most)
-        : slots_(std::bit_ceil(2 * most + 2), kFree), shift_(64 - std::countr_zero(slots_.size())) {}
-    // False if the box was in the set already. Empty boxes, and boxes that
-    // reach pixel 65535, are never found.
-    bool insert(const QRect& r) {
-        if (r.isEmpty() || r.left() < 0 || r.top() < 0 || r.right() >= 0xFFFF || r.bottom() >= 0xFFFF) return true;
-        const uint64_t key = uint64_t(r.left()) << 48 | uint64_t(r.top()) << 32 | uint64_t(r.right()) << 16 |
-                             uint64_t(r.bottom());
-        for (size_t i = (key * 0x9E3779B97F4A7C15ull) >> shift_;; ++i) {
-            uint64_t& slot = slots_[i & (slots_.size() - 1)];
-            if (slot == key) return false;
-            if (slot == kFree) {
-                slot = key;
-                return true;
-            }
-        }
-    }
-
-private:
-    static constexpr uint64_t kFree = ~uint64_t{0};  // the key of no box inserted
-    std::vector<uint64_t> slots_;
-    int shift_;  // a key's first slot: the top bits of its hash
-};
+// A box as one number, its place and size, for looking it up in a set;
+// none for an empty box or one that reaches pixel 65535 (never looked up).
+std::optional<uint64_t> boxKey(const QRect& r) {
+    if (r.isEmpty() || r.left() < 0 || r.top() < 0 || r.right() >= 0xFFFF || r.bottom() >= 0xFFFF) return std::nullopt;
+    return uint64_t(r.left()) << 48 | uint64_t(r.top()) << 32 | uint64_t(r.right()) << 16 | uint64_t(r.bottom());
+}
 
 }  // namespace
 
@@ -225,7 +206,8 @@ void Canvas::forgetHidden() {
     // The places of the later steps that painted a whole box, most of them
     // tiles and erase squares on cells: a step on the very same box is hidden
     // without looking at its pixels.
-    BoxSet boxes(steps_.size());
+    std::unordered_set<uint64_t> boxes;
+    boxes.reserve(steps_.size());
     std::vector<const Pattern*> laterPatterns;
     std::vector<bool> keep(steps_.size());
     for (size_t i = steps_.size(); i-- > 0;) {
@@ -240,7 +222,8 @@ void Canvas::forgetHidden() {
             continue;
         }
         const bool solid = step.solid();
-        if (solid && !boxes.insert(step.area)) continue;
+        const std::optional<uint64_t> key = solid ? boxKey(step.area) : std::nullopt;
+        if (key && !boxes.insert(*key).second) continue;
         if (over.hides(step.area)) continue;
         keep[i] = true;
         if (solid) over.add(step.area);

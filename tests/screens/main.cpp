@@ -14,7 +14,7 @@
 int main(int argc, char** argv) {
     using namespace mepo::test;
     QByteArray json = R"({"screens": [)";
-    for (const ScreenSpec& s : {kLeftScreen, kRightScreen, kLowerScreen}) {
+    for (const MonitorShape& s : {kLeftScreen, kRightScreen, kLowerScreen}) {
         const QRect& g = s.geometry;
         json += QStringLiteral(R"({"name": "%1", "x": %2, "y": %3, "width": %4, "height": %5, )"
                                R"("logicalDpi": 96, "dpr": %6},)")

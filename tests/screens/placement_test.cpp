@@ -44,9 +44,9 @@ TEST(Monitors, ADifficultyCentresTheWindowOnTheMonitorThatHoldsIt) {
               2)
         << where(form);
 
-    for (const test::ScreenSpec* spec : {&test::kRightScreen, &test::kLowerScreen}) {
-        QScreen* monitor = test::screenNamed(*spec);
-        ASSERT_NE(monitor, nullptr) << spec->name;
+    for (const test::MonitorShape* shape : {&test::kRightScreen, &test::kLowerScreen}) {
+        QScreen* monitor = test::screenNamed(*shape);
+        ASSERT_NE(monitor, nullptr) << shape->name;
         // Dragged there by the player.
         form.move(monitor->geometry().topLeft() + QPoint(40, 30));
         ASSERT_TRUE(test::settle([&] { return form.screen() == monitor; }, 2000)) << where(form);
@@ -56,7 +56,7 @@ TEST(Monitors, ADifficultyCentresTheWindowOnTheMonitorThatHoldsIt) {
             const QRect frame = form.frameGeometry();
             const QPoint want = centredOn(*monitor, frame.size());
             EXPECT_LE((frame.topLeft() - want).manhattanLength(), 2)
-                << item->caption() << " on " << spec->name << ": " << where(form) << ", wanted +" << want.x() << "+"
+                << item->caption() << " on " << shape->name << ": " << where(form) << ", wanted +" << want.x() << "+"
                 << want.y();
             EXPECT_TRUE(monitor->availableGeometry().contains(frame)) << item->caption() << ": " << where(form);
             EXPECT_EQ(form.screen(), monitor) << item->caption();

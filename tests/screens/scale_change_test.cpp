@@ -15,23 +15,23 @@ namespace {
 using namespace test;
 
 TEST(Screens, TheDesktopHasItsThreeScreens) {
-    for (const ScreenSpec& spec : {kLeftScreen, kRightScreen, kLowerScreen}) {
-        QScreen* s = screenNamed(spec);
-        ASSERT_TRUE(s) << spec.name;
-        EXPECT_EQ(s->geometry(), spec.geometry) << spec.name;
-        EXPECT_EQ(s->devicePixelRatio(), spec.density) << spec.name;
+    for (const MonitorShape& shape : {kLeftScreen, kRightScreen, kLowerScreen}) {
+        QScreen* s = screenNamed(shape);
+        ASSERT_TRUE(s) << shape.name;
+        EXPECT_EQ(s->geometry(), shape.geometry) << shape.name;
+        EXPECT_EQ(s->devicePixelRatio(), shape.density) << shape.name;
     }
     EXPECT_EQ(QGuiApplication::primaryScreen(), screenNamed(kLeftScreen));
 }
 
 // Shows the window on a screen, at the same place on each, and waits until
 // the board has taken the screen's density.
-void showOn(Form1& w, const ScreenSpec& spec) {
+void showOn(Form1& w, const MonitorShape& shape) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.move(spec.geometry.topLeft() + QPoint(100, 80));
-    ASSERT_TRUE(settle([&] { return w.Picture1->canvas().scale() == spec.density; }, 5000)) << spec.name;
-    EXPECT_EQ(w.Picture3->canvas().scale(), spec.density);
+    w.move(shape.geometry.topLeft() + QPoint(100, 80));
+    ASSERT_TRUE(settle([&] { return w.Picture1->canvas().scale() == shape.density; }, 5000)) << shape.name;
+    EXPECT_EQ(w.Picture3->canvas().scale(), shape.density);
 }
 
 void click(Form1& w, int col, int row) {
@@ -61,7 +61,7 @@ void play(Form1& w) {
 
 TEST(Screens, BoardAndBarAreDrawnAgainAtTheDensityOfTheScreenTheyMoveTo) {
     ModalCloser boxes;
-    for (const ScreenSpec& to : {kRightScreen, kLowerScreen}) {
+    for (const MonitorShape& to : {kRightScreen, kLowerScreen}) {
         Form1 moved, there;
         showOn(moved, kLeftScreen);
         play(moved);

@@ -24,20 +24,20 @@
 
 namespace mepo::test {
 
-struct ScreenSpec {
+struct MonitorShape {
     const char* name;
     QRect geometry;
     double density;
 };
 
-inline constexpr ScreenSpec kLeftScreen{"left", QRect(0, 0, 1366, 768), 1};
-inline constexpr ScreenSpec kRightScreen{"right", QRect(1366, 0, 1366, 768), 2};
-inline constexpr ScreenSpec kLowerScreen{"lower", QRect(0, 768, 1280, 1024), 1.5};
+inline constexpr MonitorShape kLeftScreen{"left", QRect(0, 0, 1366, 768), 1};
+inline constexpr MonitorShape kRightScreen{"right", QRect(1366, 0, 1366, 768), 2};
+inline constexpr MonitorShape kLowerScreen{"lower", QRect(0, 768, 1280, 1024), 1.5};
 
 // The screen of that name (null if the platform has none such).
-inline QScreen* screenNamed(const ScreenSpec& spec) {
+inline QScreen* screenNamed(const MonitorShape& shape) {
     for (QScreen* s : QGuiApplication::screens())
-        if (s->name() == QLatin1String(spec.name)) return s;
+        if (s->name() == QLatin1String(shape.name)) return s;
     return nullptr;
 }
 

@@ -64,15 +64,14 @@ void FormWindow::runResize() {
     clientResized();
 }
 
-QMargins FormWindow::outerMargins() const {
+QMargins FormWindow::windowMargins() const {
     const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-    return placement_->frame() + contentsMargins() + QMargins(0, menu, 0, 0);
+    return contentsMargins() + QMargins(0, menu, 0, 0);
 }
 
-QSize FormWindow::windowSizeFor(QSize client) const {
-    const int menu = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-    return client.grownBy(contentsMargins() + QMargins(0, menu, 0, 0));
-}
+QMargins FormWindow::outerMargins() const { return placement_->frame() + windowMargins(); }
+
+QSize FormWindow::windowSizeFor(QSize client) const { return client.grownBy(windowMargins()); }
 
 QSize FormWindow::clientSize() const { return wantedClient_.value_or(client_->size()); }
 

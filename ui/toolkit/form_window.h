@@ -89,8 +89,10 @@ private:
     void setClientSize(int widthPx, int heightPx);
     void runResize();
     void moveFrame(std::optional<double> leftTwips, std::optional<double> topTwips);
-    // Everything around the client area: the desktop's frame, the game's
-    // own title bar and borders, and the menu bar.
+    // Around the client area inside the window: the game's own title bar
+    // and borders, and the menu bar.
+    QMargins windowMargins() const;
+    // Everything around the client area: the desktop's frame besides.
     QMargins outerMargins() const;
     QSize windowSizeFor(QSize client) const;
     QSize clientSize() const;  // as asked for, while the request waits
