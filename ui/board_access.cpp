@@ -1,54 +1,35 @@
 #include "board_access.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
+#include <QPointer>
 #include <array>
-#include <string_view>
 
-#include "assets/pictures.h"
-#include "board_cursor.h"
-#include "form1.h"
+#include "board_view.h"
+#include "board_words.h"
 #include "render/geometry.h"
-#include "render/tiles.h"
+#include "toolkit/picture_box.h"
 
 namespace mepo {
 
 namespace {
 
 const QString kBoardName = QStringLiteral("棋盘");
-constexpr std::string_view kEmptyName = "空";
-
-// A reader tells tiles apart by their names alone, and an empty cell from
-// every tile.
-constexpr bool namesApart() {
-    for (std::size_t i = 0; i < kPictures.size(); ++i) {
-        if (std::string_view(kPictures[i].chinese) == kEmptyName) return false;
-        for (std::size_t j = i + 1; j < kPictures.size(); ++j)
-            if (std::string_view(kPictures[i].chinese) == std::string_view(kPictures[j].chinese)) return false;
-    }
-    return true;
-}
-static_assert(namesApart(), "every picture needs a Chinese name of its own, other than the empty cell's");
 
 QString rowWords(int boardRow) { return QStringLiteral("第%1行").arg(boardRow); }
 QString columnWords(int boardCol) { return QStringLiteral("第%1列").arg(boardCol); }
 
-class BoardTable;
-
-// The boards of the open forms, and their tables once a reader asked.
-struct Board {
-    Form1* form;
-    BoardTable* table = nullptr;
-};
-QHash<QObject*, Board>& boards() {
-    static QHash<QObject*, Board> all;
-    return all;
+void send(QAccessibleInterface* iface, QAccessible::Event what) {
+    if (!iface) return;
+    QAccessibleEvent e(iface, what);
+    QAccessible::updateAccessibility(&e);
 }
+
+}  // namespace
 
 // One cell of the tiles' area, at board column col and row row (from 1).
 class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    BoardCell(BoardTable& table, int col, int row) : table_(table), col_(col), row_(row) {}
+    BoardCell(BoardTable& table, Cell at) : table_(table), at_(at) {}
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -70,79 +51,104 @@ public:
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return col_ - 1; }
-    int rowIndex() const override { return row_ - 1; }
+    int columnIndex() const override { return at_.col - 1; }
+    int rowIndex() const override { return at_.row - 1; }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override;
 
-    int col() const { return col_; }
-    int row() const { return row_; }
+    Cell at() const { return at_; }
 
 private:
     BoardTable& table_;
-    int col_, row_;
+    Cell at_;
 };
 
-// The board widget as a table. Its cells are made when first asked for and
-// live as long as it does.
+// The board's widget as a table. Its cells are made when first asked for and
+// live as long as it does; its shape is the one its readers were last told.
 class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit BoardTable(Form1& form) : QAccessibleWidget(form.Picture1, QAccessible::Table), form_(&form) {}
+    explicit BoardTable(BoardAccess& access)
+        : QAccessibleWidget(&access.view_.board(), QAccessible::Table),
+          view_(&access.view_),
+          access_(&access),
+          cols_(access.view_.state().cols),
+          rows_(access.view_.state().rows) {
+        access.table_ = this;
+    }
     ~BoardTable() override {
         for (QAccessible::Id id : ids_)
             if (id) QAccessible::deleteAccessibleInterface(id);
-        for (Board& b : boards())
-            if (b.table == this) b.table = nullptr;
+        if (access_) access_->table_ = nullptr;
     }
 
-    // Null once the form is going.
-    const Form1* form() const { return form_; }
-    void forget() { form_ = nullptr; }
+    // The view's side is going first.
+    void detach() {
+        access_ = nullptr;
+        view_ = nullptr;
+    }
+    // Null once the view has gone.
+    const BoardView* view() const { return view_; }
 
-    int cols() const { return form_ ? form_->st.cols : 0; }
-    int rows() const { return form_ ? form_->st.rows : 0; }
-    bool inside(int col, int row) const { return col >= 1 && col <= cols() && row >= 1 && row <= rows(); }
+    int cols() const { return view_ ? cols_ : 0; }
+    int rows() const { return view_ ? rows_ : 0; }
+    bool inside(Cell c) const { return c.col >= 1 && c.col <= cols() && c.row >= 1 && c.row <= rows(); }
+    int cellCount() const { return cols() * rows(); }
 
-    // The cell at board column col and row row, made on first use; null
-    // outside the tiles' area.
-    QAccessibleInterface* cell(int col, int row) const {
-        if (!inside(col, row)) return nullptr;
-        QAccessible::Id& id = ids_[row * kGridCols + col];
-        if (!id) id = QAccessible::registerAccessibleInterface(new BoardCell(*const_cast<BoardTable*>(this), col, row));
+    // The cell, made on first use; null outside the table.
+    QAccessibleInterface* cell(Cell c) const {
+        if (!inside(c)) return nullptr;
+        QAccessible::Id& id = ids_[c.row * kGridCols + c.col];
+        if (!id) id = QAccessible::registerAccessibleInterface(new BoardCell(*const_cast<BoardTable*>(this), c));
         return QAccessible::accessibleInterface(id);
     }
-    // The cell if a reader has already met it.
-    QAccessibleInterface* madeCell(int col, int row) const {
-        const QAccessible::Id id = inside(col, row) ? ids_[row * kGridCols + col] : 0;
+    // The cell if it has been made.
+    QAccessibleInterface* madeCell(Cell c) const {
+        const QAccessible::Id id = inside(c) ? ids_[c.row * kGridCols + c.col] : 0;
         return id ? QAccessible::accessibleInterface(id) : nullptr;
     }
-    QAccessibleInterface* cursorCell() const {
-        if (!form_ || !form_->cursor || !form_->Picture1->hasFocus()) return nullptr;
-        return cell(form_->cursor->col(), form_->cursor->row());
-    }
-    QAccessibleInterface* pickedCell() const {
-        if (!form_ || form_->st.picked == kFalse) return nullptr;
-        return cell(form_->st.pick(1, 1), form_->st.pick(1, 2));
+
+    // Takes the board's size and, while a reader listens, tells it of the
+    // cells that leave the table and of those that join it.
+    void reshape(bool tell) {
+        if (!view_) return;
+        const int cols = view_->state().cols, rows = view_->state().rows;
+        if (cols == cols_ && rows == rows_) return;
+        for (int r = 1; r <= rows_; ++r)
+            for (int c = 1; c <= cols_; ++c)
+                if (c > cols || r > rows) drop({c, r}, tell);
+        const int oldCols = cols_, oldRows = rows_;
+        cols_ = cols;
+        rows_ = rows;
+        if (!tell) return;
+        for (int r = 1; r <= rows_; ++r)
+            for (int c = 1; c <= cols_; ++c)
+                if (c > oldCols || r > oldRows) send(cell({c, r}), QAccessible::ObjectCreated);
+        send(this, QAccessible::DescriptionChanged);
     }
 
-    // QAccessibleInterface: the cells are the table's children, row by row.
-    int childCount() const override { return cols() * rows(); }
+    // QAccessibleInterface: the cells row by row, then the board's own
+    // child widgets.
+    int childCount() const override { return cellCount() + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount()) return nullptr;
-        return cell(index % cols() + 1, index / cols() + 1);
+        if (index < 0) return nullptr;
+        if (index < cellCount()) return cell({index % cols() + 1, index / cols() + 1});
+        return QAccessibleWidget::child(index - cellCount());
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        auto* c = dynamic_cast<const BoardCell*>(child);
-        if (!c || c->table() != this || !inside(c->col(), c->row())) return -1;
-        return (c->row() - 1) * cols() + c->col() - 1;
+        if (auto* c = dynamic_cast<const BoardCell*>(child))
+            return c->table() == this && inside(c->at()) ? (c->at().row - 1) * cols() + c->at().col - 1 : -1;
+        const int widget = QAccessibleWidget::indexOfChild(child);
+        return widget < 0 ? -1 : cellCount() + widget;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint p = widget()->mapFromGlobal(QPoint(x, y));
         if (p.x() < 0 || p.y() < 0) return nullptr;
-        return cell(p.x() / kCellPixels, p.y() / kCellPixels);
+        return cell({p.x() / kCellPixels, p.y() / kCellPixels});
     }
-    QAccessibleInterface* focusChild() const override { return cursorCell(); }
+    QAccessibleInterface* focusChild() const override {
+        return view_ && view_->focused() ? cell(view_->cursor()) : nullptr;
+    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return kBoardName;
         if (t == QAccessible::Description) return QStringLiteral("共%1行%2列").arg(rows()).arg(cols());
@@ -156,7 +162,7 @@ public:
     // QAccessibleTableInterface
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
-    QAccessibleInterface* cellAt(int row, int column) const override { return cell(column + 1, row + 1); }
+    QAccessibleInterface* cellAt(int row, int column) const override { return cell({column + 1, row + 1}); }
     int selectedCellCount() const override { return pickedCell() ? 1 : 0; }
     QList<QAccessibleInterface*> selectedCells() const override {
         if (QAccessibleInterface* c = pickedCell()) return {c};
@@ -180,31 +186,48 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    Form1* form_;
+    QAccessibleInterface* pickedCell() const {
+        if (!view_ || view_->state().picked == kFalse) return nullptr;
+        return cell({view_->state().pick(1, 1), view_->state().pick(1, 2)});
+    }
+    // A cell leaves the table: its readers are told, and it goes.
+    void drop(Cell c, bool tell) {
+        QAccessible::Id& id = ids_[c.row * kGridCols + c.col];
+        if (!id) return;
+        if (tell) send(QAccessible::accessibleInterface(id), QAccessible::ObjectDestroyed);
+        QAccessible::deleteAccessibleInterface(id);
+        id = 0;
+    }
+
+    QPointer<BoardView> view_;
+    BoardAccess* access_ = nullptr;
+    int cols_, rows_;
     mutable std::array<QAccessible::Id, kGridCols * kGridRows> ids_{};
 };
 
-bool BoardCell::isValid() const { return table_.form() && table_.inside(col_, row_); }
+bool BoardCell::isValid() const { return table_.inside(at_); }
 QWindow* BoardCell::window() const { return table_.window(); }
 QAccessibleInterface* BoardCell::parent() const { return &table_; }
 QAccessibleInterface* BoardCell::table() const { return &table_; }
 
 QString BoardCell::text(QAccessible::Text t) const {
     if (!isValid()) return {};
-    if (t == QAccessible::Name) return tileName(table_.form()->st.board(col_, row_));
-    if (t == QAccessible::Description) return rowWords(row_) + QStringLiteral("，") + columnWords(col_);
+    const BoardView& view = *table_.view();
+    if (t == QAccessible::Name) return view.blank() ? kEmptyCellName : tileName(view.state().board(at_.col, at_.row));
+    if (t == QAccessible::Description) return rowWords(at_.row) + QStringLiteral("，") + columnWords(at_.col);
     return {};
 }
 
 QRect BoardCell::rect() const {
     if (!isValid()) return {};
-    const QWidget* board = table_.form()->Picture1;
-    return {board->mapToGlobal(QPoint(col_ * kCellPixels, row_ * kCellPixels)), QSize(kCellPixels, kCellPixels)};
+    const QWidget& board = table_.view()->board();
+    return {board.mapToGlobal(QPoint(at_.col * kCellPixels, at_.row * kCellPixels)), QSize(kCellPixels, kCellPixels)};
 }
 
 bool BoardCell::isSelected() const {
-    const Form1* f = table_.form();
-    return isValid() && f->st.picked != kFalse && f->st.pick(1, 1) == col_ && f->st.pick(1, 2) == row_;
+    if (!isValid()) return false;
+    const GameState& s = table_.view()->state();
+    return s.picked != kFalse && s.pick(1, 1) == at_.col && s.pick(1, 2) == at_.row;
 }
 
 QAccessible::State BoardCell::state() const {
@@ -213,106 +236,78 @@ QAccessible::State BoardCell::state() const {
         s.invalid = true;
         return s;
     }
-    const Form1* f = table_.form();
-    s.disabled = !f->Picture1->isEnabled();
+    const BoardView& view = *table_.view();
+    s.disabled = !view.board().isEnabled();
     s.focusable = true;
     s.selectable = true;
     s.selected = isSelected();
-    s.focused = f->Picture1->hasFocus() && f->cursor && f->cursor->col() == col_ && f->cursor->row() == row_;
+    s.focused = view.focused() && view.cursor() == at_;
     return s;
 }
 
+namespace {
+
 QAccessibleInterface* boardFactory(const QString&, QObject* object) {
-    auto it = boards().find(object);
-    if (it == boards().end()) return nullptr;
-    it->table = new BoardTable(*it->form);
-    return it->table;
-}
-
-BoardTable* tableOf(const Form1& form) {
-    auto it = boards().constFind(form.Picture1);
-    return it == boards().constEnd() ? nullptr : it->table;
-}
-
-void send(QAccessibleInterface* cell, QAccessible::Event what) {
-    if (!cell) return;
-    QAccessibleEvent e(cell, what);
-    QAccessible::updateAccessibility(&e);
-}
-
-void sendSelection(QAccessibleInterface* cell) {
-    if (!cell) return;
-    QAccessible::State changed;
-    changed.selected = true;
-    QAccessibleStateChangeEvent e(cell, changed);
-    QAccessible::updateAccessibility(&e);
-}
-
-// The cursor read aloud whenever it shows on a cell: the cell takes the
-// focus.
-void cursorMoved(Form1& form) {
-    if (!QAccessible::isActive() || !form.cursor->shown()) return;
-    if (auto* table = dynamic_cast<BoardTable*>(QAccessible::queryAccessibleInterface(form.Picture1)))
-        send(table->cursorCell(), QAccessible::Focus);
+    BoardView* view = BoardView::of(object);
+    return view ? new BoardTable(view->access()) : nullptr;
 }
 
 }  // namespace
 
-QString tileName(int code) {
-    return QString::fromUtf8(code == 0 ? kEmptyName.data() : kPictures[pictureOf(code)].chinese);
-}
+BoardAccess::BoardAccess(BoardView& view) : view_(view) {}
 
-void installBoardAccess(Form1& form) {
+void BoardAccess::install() {
     static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
     (void)factoryInstalled;
-    boards().insert(form.Picture1, Board{&form});
     // Qt may have made the board a plain widget's interface while it was
     // being built: it is made again, as the table.
-    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(form.Picture1);
+    QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&view_.board());
     if (seen && !dynamic_cast<BoardTable*>(seen)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(seen));
-        QAccessible::queryAccessibleInterface(form.Picture1);
-    }
-    form.cursor->onMoved = [&form] { cursorMoved(form); };
-}
-
-void removeBoardAccess(Form1& form) {
-    form.cursor->onMoved = nullptr;
-    auto it = boards().find(form.Picture1);
-    if (it == boards().end()) return;
-    BoardTable* table = it->table;
-    boards().erase(it);
-    if (table) {
-        table->forget();
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(table));
+        QAccessible::queryAccessibleInterface(&view_.board());
     }
 }
 
-void announceRelease(const Form1& form, Release outcome) {
-    BoardTable* table = QAccessible::isActive() ? tableOf(form) : nullptr;
-    if (!table || outcome == Release::Nothing || outcome == Release::RestoreFrame) return;
-    // The search may have swapped the picks' places: the tile that lost its
-    // selection is either of the two.
-    const GameState& s = form.st;
-    QAccessibleInterface* first = table->cell(s.pick(1, 1), s.pick(1, 2));
-    QAccessibleInterface* second = outcome == Release::Selected ? first : table->cell(s.pick(2, 1), s.pick(2, 2));
-    sendSelection(first);
-    if (second != first) sendSelection(second);
-    if (outcome == Release::Linked) {
-        send(first, QAccessible::NameChanged);
-        send(second, QAccessible::NameChanged);
+BoardAccess::~BoardAccess() {
+    // The view goes, and its table with it: a reader that asks again finds
+    // the board a plain widget.
+    if (!table_) return;
+    BoardTable* table = table_;
+    table->detach();
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(table));
+}
+
+QAccessibleInterface* BoardAccess::table() const { return table_; }
+
+QAccessibleInterface* BoardAccess::cell(Cell c) const { return table_ ? table_->cell(c) : nullptr; }
+
+void BoardAccess::focus(Cell c) {
+    if (QAccessible::isActive()) send(cell(c), QAccessible::Focus);
+}
+
+void BoardAccess::selectionChanged(Cell c) {
+    if (!QAccessible::isActive() || !table_) return;
+    if (QAccessibleInterface* at = table_->cell(c)) {
+        QAccessibleEvent e(at, at->state().selected ? QAccessible::SelectionAdd : QAccessible::SelectionRemove);
+        QAccessible::updateAccessibility(&e);
     }
 }
 
-void announceDeal(const Form1& form) {
-    BoardTable* table = QAccessible::isActive() ? tableOf(form) : nullptr;
-    if (!table) return;
-    QAccessibleTableModelChangeEvent reset(table, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&reset);
-    // Qt's AT-SPI bridge passes no model reset on: every cell a reader has
-    // met says its new name.
-    for (int row = 1; row <= table->rows(); ++row)
-        for (int col = 1; col <= table->cols(); ++col) send(table->madeCell(col, row), QAccessible::NameChanged);
+void BoardAccess::renamed() {
+    if (!QAccessible::isActive() || !table_) return;
+    // Only the cells a reader has met can hold an old name.
+    for (int row = 1; row <= table_->rows(); ++row)
+        for (int col = 1; col <= table_->cols(); ++col) send(table_->madeCell({col, row}), QAccessible::NameChanged);
+}
+
+void BoardAccess::renamed(Cell a, Cell b) {
+    if (!QAccessible::isActive() || !table_) return;
+    send(table_->madeCell(a), QAccessible::NameChanged);
+    if (!(b == a)) send(table_->madeCell(b), QAccessible::NameChanged);
+}
+
+void BoardAccess::reshape() {
+    if (table_) table_->reshape(QAccessible::isActive());
 }
 
 }  // namespace mepo

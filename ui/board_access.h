@@ -1,35 +1,58 @@
-// The board as a screen reader finds it: Picture1 is a table named 棋盘 of
-// rows x cols cells, the tiles' area without the ring. The table's row i and
+// The board as a screen reader finds it: the board's widget is a table named
+// 棋盘 of rows x cols cells, the tiles' area without the ring; its row i and
 // column j are the board's row i + 1 and column j + 1, and each cell says so
-// in its description. A cell is named after its tile's picture in Chinese
-// (企鹅), or 空 once empty; it is selected while its tile is the first of a
-// pair, and focused where the keyboard cursor stands while the board has the
-// focus. Cells read the game's state whenever they are asked; the game only
-// tells when cells change, and each move of the cursor is read aloud.
+// in its description (第3行，第4列). A cell is named after its tile's
+// picture (企鹅), or 空 once empty or while the board is blank; it is
+// selected while its tile is the first of a pair, and focused where the
+// keyboard's cursor stands while the board has the focus. After its cells,
+// the table lists the board's own child widgets (the hidden tile sheet), so
+// that every object's parent lists it.
+//
+// Cells read the game whenever they are asked; the view tells the readers
+// what changed, in the events Qt's AT-SPI bridge passes on.
 #pragma once
 
-#include <QString>
+#include "game/state.h"
 
-#include "game/selection.h"
+class QAccessibleInterface;
 
 namespace mepo {
 
-class Form1;
+class BoardTable;
+class BoardView;
 
-// Makes the form's board a table for screen readers and has the cursor's
-// moves read aloud; from the form's constructor, once board and cursor exist.
-void installBoardAccess(Form1& form);
-// From the form's destructor, before its state goes.
-void removeBoardAccess(Form1& form);
+class BoardAccess {
+public:
+    explicit BoardAccess(BoardView& view);
+    ~BoardAccess();
+    // Makes the view's board a table for screen readers, once the board
+    // carries the view.
+    void install();
+    BoardAccess(const BoardAccess&) = delete;
+    BoardAccess& operator=(const BoardAccess&) = delete;
 
-// What a screen reader calls a tile: its picture's Chinese name, as the
-// board draws it from the sheet; 空 for an empty cell (code 0).
-QString tileName(int code);
+    // The table, null until a reader has asked for the board.
+    QAccessibleInterface* table() const;
+    // The table's cell for a board cell; null outside the table, or while
+    // no reader has asked for the board.
+    QAccessibleInterface* cell(Cell c) const;
 
-// A release on the board changed cells: the first tile became selected, or
-// the pair lost its selection and, linked, its tiles.
-void announceRelease(const Form1& form, Release outcome);
-// A deal changed every cell, and perhaps the table's size.
-void announceDeal(const Form1& form);
+    // The cell now has the focus.
+    void focus(Cell c);
+    // The cell's tile was picked, or lost its pick.
+    void selectionChanged(Cell c);
+    // Every cell may have a new name (a deal, a time-out).
+    void renamed();
+    // The cells' names changed at these cells (a link).
+    void renamed(Cell a, Cell b);
+    // The table takes the board's size: the cells that leave it and those
+    // that join it are told, and the table's description.
+    void reshape();
+
+private:
+    friend class BoardTable;
+    BoardView& view_;
+    BoardTable* table_ = nullptr;  // made by Qt when a reader first asks
+};
 
 }  // namespace mepo

@@ -5,8 +5,7 @@
 #include <QMenuBar>
 
 #include "assets/assets.h"
-#include "board_access.h"
-#include "board_cursor.h"
+#include "board_view.h"
 #include "render/geometry.h"
 #include "render/sheet.h"
 
@@ -54,10 +53,8 @@ Form1::Form1()
     setWindowTitle(QStringLiteral("Mepo(Tazu造型版)"));
     setWindowIcon(gameIcon());
     buildControls();
-    cursor = new BoardCursor(*this);
     buildMenus();
     connectHandlers();
-    installBoardAccess(*this);  // the board read by screen readers
 
     // The design client area: 7485 x 7110 twips.
     setDesignClientSize(499, 474);
@@ -66,7 +63,8 @@ Form1::Form1()
     centreOnScreen(0);
 }
 
-Form1::~Form1() { removeBoardAccess(*this); }
+// The board's view goes first, while the state it reads is still here.
+Form1::~Form1() = default;
 
 void Form1::buildControls() {
     QWidget* area = client();
@@ -152,6 +150,10 @@ void Form1::connectHandlers() {
     meuWheretoBuy.onClick = [this](int) { meuWheretoBuy_Click(); };
     Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
     Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
+    // The keyboard's Space or Enter: the left button on the cursor's cell.
+    boardView = std::make_unique<BoardView>(
+        st, *Picture1, [this](float x, float y) { Picture1_MouseDown(1, 0, x, y); },
+        [this](float x, float y) { Picture1_MouseUp(1, 0, x, y); });
     Timer1.onTick = [this] { Timer1_Timer(); };
     Timer2.onTick = [this] { Timer2_Timer(); };
 }

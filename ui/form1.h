@@ -20,7 +20,7 @@
 
 namespace mepo {
 
-class BoardCursor;
+class BoardView;
 
 class Form1 : public FormWindow {
 public:
@@ -36,7 +36,6 @@ public:
     Label* Label3;  // score
     Label* Label2;  // remaining time
     Label* Label1;  // level
-    BoardCursor* cursor;  // the keyboard's cell on the board, drawn over Picture1
 
     // ---- Menus ----
     MenuItem game, start, sdf, pause, reDo, Fail, bar, exit;
@@ -50,6 +49,10 @@ public:
     GameState st;
     Phase phase;
     SeededRandom rng;
+
+    // The board as the keyboard and screen readers meet it: its cursor, the
+    // cursor's outline and the table of cells readers read.
+    std::unique_ptr<BoardView> boardView;
 
     // ---- Handlers ----
     void Form_Load();

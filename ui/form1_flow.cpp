@@ -1,6 +1,6 @@
 // The clock and the game's phases: countdown, time-out, pause, continue,
 // give up, and the difficulty commands.
-#include "board_cursor.h"
+#include "board_view.h"
 #include "flow/countdown.h"
 #include "form1.h"
 
@@ -21,6 +21,7 @@ void Form1::Timer1_Timer() {
         // handler, which stops the clock: they never come.
         if (out.announce) message(timeOutMessage(Label3->caption()));
         Picture1->clearPicture();
+        boardView->timedOut();
         onTimeOut(phase);
         applyPhase();
         endGame(st);
@@ -57,7 +58,7 @@ void Form1::chooseDifficulty(Difficulty d, MenuItem& item) {
     setOuterHeight(size.height);
     st.cols = size.cols;
     st.rows = size.rows;
-    cursor->keepInside();
+    boardView->gridChanged();
     uncheckDifficulty();
     item.setChecked(true);
     st.sizing = 0;

@@ -1,7 +1,6 @@
 // Playing a level: the deal, picking tiles on the board, erasing and
 // scoring a link, and passing the level.
-#include "board_access.h"
-#include "board_cursor.h"
+#include "board_view.h"
 #include "form1.h"
 #include "game/deal.h"
 #include "game/level.h"
@@ -29,10 +28,7 @@ void Form1::start_Click(int /*index*/) {
     stripeTimeBar(Picture3->canvas());
     Picture3->refresh();
     Picture1->setEnabled(true);
-    announceDeal(*this);
-    // The keyboard plays at once, from the first tile.
-    cursor->home();
-    Picture1->setFocus(Qt::OtherFocusReason);
+    boardView->dealt();
     Timer1.restart();
     start.setCaption("重新开始");
     Label1->setCaption(levelCaption(st.level));
@@ -49,7 +45,7 @@ void Form1::Picture1_MouseDown(int, int, float x, float y) {
 void Form1::Picture1_MouseUp(int, int, float x, float y) {
     Canvas& board = Picture1->canvas();
     const Release outcome = releaseCell(st, cellOfPosition(x), cellOfPosition(y), [&] { Qx(board, st); });
-    announceRelease(*this, outcome);
+    boardView->released(outcome);
     switch (outcome) {
     case Release::Nothing:
     case Release::Selected:
@@ -73,6 +69,7 @@ void Form1::Timer2_Timer() {
         Label3->setCaption(scoreCaption(st.score));
         Picture1->refresh();
     }
+    boardView->linkErased();
     Timer2.setEnabled(false);
     guoguan();
 }

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "support/form_fixture.h"
-#include "ui/board_cursor.h"
+#include "ui/board_view.h"
 
 namespace mepo {
 
@@ -19,7 +19,7 @@ void key(int k, Qt::KeyboardModifiers m = {}) {
     QTest::keyClick(to, static_cast<Qt::Key>(k), m);
 }
 
-Cell at(const BoardCursor& cursor) { return {cursor.col(), cursor.row()}; }
+Cell at(const BoardView& view) { return view.cursor(); }
 
 }  // namespace
 
@@ -28,7 +28,7 @@ TEST_F(FormTest, APairLinkedFromTheKeyboardAlone) {
     GameState& s = form->st;
     s.board(6, 4) = s.board(5, 4);  // two equal neighbours link straight
     key(Qt::Key_Down);  // the first key shows the cursor where it stands
-    EXPECT_EQ(at(*form->cursor), (Cell{1, 1}));
+    EXPECT_EQ(at(*form->boardView), (Cell{1, 1}));
     for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_End, Qt::Key_Home}) key(k);
     for (int i = 0; i < 4; ++i) key(Qt::Key_Right);
     key(Qt::Key_Space);
@@ -39,18 +39,18 @@ TEST_F(FormTest, APairLinkedFromTheKeyboardAlone) {
     form->Timer2.fire();
     EXPECT_EQ(s.score, 20);
     for (int c : {5, 6}) EXPECT_EQ(form->Picture1->canvas().pixel(c * 34 + 17, 4 * 34 + 17), qRgb(192, 192, 192));
-    EXPECT_EQ(at(*form->cursor), (Cell{6, 4}));
+    EXPECT_EQ(at(*form->boardView), (Cell{6, 4}));
 
     // A message box over the board takes the keys.
     boxes.whileOpen = [this] { QTest::keyClick(form->Picture1, Qt::Key_Left); };
     form->help.click();
-    EXPECT_EQ(at(*form->cursor), (Cell{6, 4}));
+    EXPECT_EQ(at(*form->boardView), (Cell{6, 4}));
 }
 
 TEST_F(FormTest, TheCursorKeepsInsideTheGrid) {
     form->meuHigh.click();
     form->start.click();
-    BoardCursor& cursor = *form->cursor;
+    BoardView& cursor = *form->boardView;
     int told = 0;
     cursor.onMoved = [&] { ++told; };
     for (int k : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}) key(k);
@@ -64,9 +64,9 @@ TEST_F(FormTest, TheCursorKeepsInsideTheGrid) {
 
     // A click hides it; the next arrow shows it where it was.
     QTest::mouseClick(form->Picture1, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_FALSE(cursor.shown());
+    EXPECT_FALSE(cursor.outlineShown());
     key(Qt::Key_Left);
-    EXPECT_TRUE(cursor.shown());
+    EXPECT_TRUE(cursor.outlineShown());
     EXPECT_EQ(at(cursor), (Cell{24, 14}));
 
     form->Fail.click();
@@ -82,7 +82,7 @@ TEST_F(FormTest, TheOutlineLiesOverTheBoardNeverInIt) {
     const QImage before = form->Picture1->grab().toImage();
     const QImage picture = form->Picture1->canvas().image();
     for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) key(k);
-    ASSERT_EQ(at(*form->cursor), (Cell{2, 2}));
+    ASSERT_EQ(at(*form->boardView), (Cell{2, 2}));
     EXPECT_EQ(form->Picture1->canvas().image(), picture);
     // Just outside the cell, two bright pixels against it and a dark one
     // beyond; everything else as before.
@@ -101,9 +101,9 @@ TEST_F(FormTest, TheOutlineLiesOverTheBoardNeverInIt) {
     ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(form->Picture1->grab().toImage(), before);
     key(Qt::Key_Escape);
-    EXPECT_TRUE(form->cursor->shown());
+    EXPECT_TRUE(form->boardView->outlineShown());
     key(Qt::Key_Right);
-    EXPECT_EQ(at(*form->cursor), (Cell{3, 2}));
+    EXPECT_EQ(at(*form->boardView), (Cell{3, 2}));
 }
 
 }  // namespace mepo

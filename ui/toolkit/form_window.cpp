@@ -6,7 +6,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include "desktop/menu_keys.h"
+#include "menu_keys.h"
 #include "desktop/own_frame.h"
 #include "desktop/placement.h"
 #include "desktop/wayland_decorations.h"

@@ -1,5 +1,7 @@
 #include "menu_keys.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +48,41 @@ public:
     }
 };
 
+// Esc in one of the window's menus: the menu closes as it always does,
+// leaving its title lit on the menu bar, which takes the keyboard; a second
+// Esc, on the bar, hands the keyboard back to the widget that had it.
+class MenuEscape : public QObject {
+public:
+    explicit MenuEscape(QMenuBar& bar) : QObject(&bar), bar_(bar) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress || handing_) return false;
+        const auto& key = static_cast<const QKeyEvent&>(*e);
+        if (key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier || !isBarsMenu(watched)) return false;
+        handing_ = true;
+        QCoreApplication::sendEvent(watched, e);
+        handing_ = false;
+        if (!QApplication::activePopupWidget() && bar_.hasFocus()) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&bar_, &again);
+            // Nothing had the keyboard before (the board is off before the
+            // first deal): the bar leaves it all the same.
+            if (bar_.hasFocus()) bar_.clearFocus();
+        }
+        return true;
+    }
+
+private:
+    bool isBarsMenu(QObject* o) const {
+        auto* menu = qobject_cast<QMenu*>(o);
+        return menu && bar_.actions().contains(menu->menuAction());
+    }
+
+    QMenuBar& bar_;
+    bool handing_ = false;  // the Esc being handed on to its menu
+};
+
 }  // namespace
 
 void installMenuKeys(QMainWindow& window) {
@@ -58,6 +95,8 @@ void installMenuKeys(QMainWindow& window) {
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window);
     f10->setContext(Qt::WindowShortcut);
     QObject::connect(f10, &QShortcut::activated, &window, [&window] { openFirstMenu(window); });
+
+    new MenuEscape(*window.menuBar());
 }
 
 }  // namespace mepo

@@ -54,6 +54,7 @@ void PictureBox::paintEvent(QPaintEvent* e) {
     if (!shown.isEmpty()) p.drawImage(shown, canvas_.image(), shown);
     // Where nothing has been drawn the box shows its plain background.
     for (const QRect& r : QRegion(exposed).subtracted(held)) p.fillRect(r, QColor::fromRgb(canvas_.background()));
+    if (overlay) overlay(p);
 }
 
 void PictureBox::resizeEvent(QResizeEvent*) {

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 #include "render/canvas.h"
 #include "widget_control.h"
 
@@ -51,6 +53,11 @@ public:
     // place to make ready at that density whatever the picture is copied
     // from (for the board, the tile sheet).
     std::function<void(qreal deviceRatio)> beforeScale;
+
+    // Painted over the picture at every repaint, never into it (the
+    // keyboard's cursor on the board): the painter draws in device pixels
+    // from the device pixel where the box begins.
+    std::function<void(QPainter& devicePainter)> overlay;
 
 protected:
     void paintEvent(QPaintEvent*) override;
