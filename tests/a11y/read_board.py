@@ -2,7 +2,9 @@
 """read_board.py PICTURES_H: reads the game's board over the accessibility bus
 as a screen reader does. Deals through the menu item 开始游戏, prints the table
 named 棋盘, quits through 退出, and checks that the table was 10 x 12 cells
-named after the pictures of codes 1 to 12 (in PICTURES_H), ten of each."""
+named after the pictures of codes 1 to 12 (in PICTURES_H), ten of each, its
+first cell focused and placed: the deal gives the board the keyboard, the
+cursor on the first tile."""
 import collections
 import re
 import sys
@@ -48,17 +50,20 @@ while acc and acc != app:
     acc = acc.parent
 print(" > ".join([f"application {app.name!r}"] + path))
 rows, cols = table.nRows, table.nColumns
-print(f"{board.name}: {rows} rows x {cols} columns, {board.childCount} cells ({board.description})")
+print(f"{board.name}: {rows} rows x {cols} columns, {board.childCount} children ({board.description})")
 cells = [[table.getAccessibleAt(r, c) for c in range(cols)] for r in range(rows)]
 for r, line in enumerate(cells):
     print(f"  row {r}: " + " ".join(cell.name for cell in line))
 first = cells[0][0]
-print(f"cell (0, 0): {first.getRoleName()} {first.name!r}, {first.description!r}, "
-      f"focused {first.getState().contains(pyatspi.STATE_FOCUSED)}")
+focused = wait_for("focused first cell", lambda: first.getState().contains(pyatspi.STATE_FOCUSED), 10)
+placed = first.description
+print(f"cell (0, 0): {first.getRoleName()} {first.name!r}, {placed!r}, focused {focused}")
 named = collections.Counter(cell.name for line in cells for cell in line if cell.getRole() == pyatspi.ROLE_TABLE_CELL)
 find(app, pyatspi.ROLE_MENU_ITEM, "退出").queryAction().doAction(0)
 
 expected = collections.Counter({pictures[code]: 10 for code in range(1, 13)})
+if placed != "第1行，第1列":
+    sys.exit(f"read_board: the first cell is placed as {placed!r}")
 if (rows, cols) != (10, 12) or named != expected:
     sys.exit(f"read_board: {rows} x {cols} cells named {dict(named)}, not 10 x 12 named {dict(expected)}")
 print("read_board: the board reads as dealt")
