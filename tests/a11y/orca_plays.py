@@ -21,9 +21,11 @@ import time
 
 import pyatspi
 
+import game_on_the_bus
+from game_on_the_bus import find, game_app, picture_names
+
 MEPO, PICTURES_H, ORCA_LOG = sys.argv[1:4]
-with open(PICTURES_H, encoding="utf-8") as f:
-    PICTURES = re.findall(r'\{0x[0-9A-Fa-f]+, "[^"]*", "([^"]*)"\}', f.read())
+PICTURES = picture_names(PICTURES_H)
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?\s*$")
 
@@ -31,10 +33,20 @@ SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?\s*$")
 game = None
 
 
-def fail(why):
+def end_game():
     if game and game.poll() is None:
         game.kill()
-    sys.exit(f"orca_plays: {why}")
+
+
+game_on_the_bus.on_failure.append(end_game)
+
+
+def fail(why):
+    game_on_the_bus.fail("orca_plays", why)
+
+
+def wait_for(what, found, seconds=40):
+    return game_on_the_bus.wait_for("orca_plays", what, found, seconds)
 
 
 class Ear:
@@ -75,29 +87,8 @@ class Ear:
             time.sleep(0.1)
 
 
-def wait_for(what, find, seconds=40):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    fail(f"no {what} after {seconds} s")
-
-
 def key(*names):
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
-
-
-def find(root, role, name):
-    if root.getRole() == role and root.name == name:
-        return root
-    if root.getRole() != pyatspi.ROLE_TABLE:
-        for child in root:
-            found = child and find(child, role, name)
-            if found:
-                return found
-    return None
 
 
 def place(col, row):
@@ -106,6 +97,7 @@ def place(col, row):
 
 ear = Ear(ORCA_LOG)
 ear.expect(r"Screen reader on\.?", 0, 60)
+started = ear.mark()
 # The game's clock six times as fast, by libfaketime loaded into the game
 # itself (its process is the game's, whose window the desktop knows).
 game = subprocess.Popen([MEPO], env=dict(os.environ, LD_PRELOAD=FAKETIME, FAKETIME="+0 x6"))
@@ -113,10 +105,11 @@ window = wait_for("game window", lambda: subprocess.run(
     ["xdotool", "search", "--onlyvisible", "--pid", str(game.pid)],
     capture_output=True, text=True).stdout.split())
 subprocess.run(["xdotool", "windowactivate", "--sync", window[0]], check=False)
-app = wait_for("game on the bus", lambda: next(
-    (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mepo" and a.childCount), None))
+app = game_app("orca_plays")
 board = wait_for("table named 棋盘", lambda: find(app, pyatspi.ROLE_TABLE, "棋盘"))
 table = board.queryTable()
+# Orca follows the game's window before the first key.
+ear.expect(re.escape("Mepo(Tazu造型版) frame") + r"\.?", started)
 
 # The deal from the menu: the board, then the first cell, named and placed.
 mark = ear.mark()

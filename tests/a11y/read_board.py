@@ -6,39 +6,19 @@ named after the pictures of codes 1 to 12 (in PICTURES_H), ten of each, its
 first cell focused and placed: the deal gives the board the keyboard, the
 cursor on the first tile."""
 import collections
-import re
 import sys
-import time
 
 import pyatspi
 
-
-def wait_for(what, find, seconds=30):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"read_board: no {what} after {seconds} s")
+from game_on_the_bus import find, game_app, picture_names, wait_for as wait
 
 
-def find(root, role, name):
-    """The first accessible of that role and name under root; cells are not searched."""
-    if root.getRole() == role and root.name == name:
-        return root
-    if root.getRole() != pyatspi.ROLE_TABLE:
-        for child in root:
-            found = child and find(child, role, name)
-            if found:
-                return found
-    return None
+def wait_for(what, found, seconds=30):
+    return wait("read_board", what, found, seconds)
 
 
-with open(sys.argv[1], encoding="utf-8") as f:
-    pictures = re.findall(r'\{0x[0-9A-Fa-f]+, "[^"]*", "([^"]*)"\}', f.read())
-app = wait_for("game on the bus", lambda: next(
-    (a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "mepo" and a.childCount), None))
+pictures = picture_names(sys.argv[1])
+app = game_app("read_board")
 board = wait_for("table named 棋盘", lambda: find(app, pyatspi.ROLE_TABLE, "棋盘"))
 find(app, pyatspi.ROLE_MENU_ITEM, "开始游戏").queryAction().doAction(0)
 table = board.queryTable()
