@@ -182,32 +182,6 @@ TEST_F(AccessibilityTest, APickALinkAndARefusedPairAreToldInTheGamesWords) {
     EXPECT_EQ(lastWords(), "剩余时间:179秒，分数:20");
 }
 
-TEST_F(AccessibilityTest, NAndPJumpBetweenTheTilesOfOnePicture) {
-    GameState& s = form->st;
-    for (int c = 1; c <= 12; ++c)
-        for (int r = 1; r <= 10; ++r) s.board(c, r) = 1;
-    s.board(5, 2) = s.board(3, 7) = s.board(1, 1) = 2;
-    s.board(4, 4) = 0;
-    BoardView& view = *form->boardView;
-    key(Qt::Key_Home);  // shows the cursor
-    key(Qt::Key_N);
-    EXPECT_EQ(view.cursor(), (Cell{5, 2}));
-    EXPECT_TRUE(told(QAccessible::Focus, cell(5, 2)));
-    key(Qt::Key_N);
-    EXPECT_EQ(view.cursor(), (Cell{3, 7}));
-    key(Qt::Key_N);
-    EXPECT_EQ(view.cursor(), (Cell{1, 1}));  // round past the last tile
-    key(Qt::Key_P);
-    EXPECT_EQ(view.cursor(), (Cell{3, 7}));
-    // From an empty cell there is no picture to look for: it says so.
-    for (int i = 0; i < 3; ++i) key(Qt::Key_Up);
-    key(Qt::Key_Right);
-    EXPECT_EQ(view.cursor(), (Cell{4, 4}));
-    key(Qt::Key_N);
-    EXPECT_EQ(view.cursor(), (Cell{4, 4}));
-    EXPECT_EQ(lastWords(), "空");
-}
-
 TEST_F(AccessibilityTest, AfterATimeOutTheBoardIsBlankForEveryone) {
     BoardView& view = *form->boardView;
     key(Qt::Key_Down);
