@@ -3,27 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include "support/modal_closer.h"
 #include "support/settle.h"
-#include "ui/desktop/wayland_decorations.h"
-#include "ui/desktop/wayland_placement.h"
+#include "ui/desktop/desktop.h"
+#include "ui/desktop/wayland/wayland_placement.h"
 #include "ui/toolkit/handler_scope.h"
 #include "ui/toolkit/message_box.h"
 
 namespace mepo {
 
 TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
-    QWidget window;
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
     window.resize(300, 200);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    WaylandPlacement placement(
-        window, [](QSize client) { return client; },
-        [&window](std::function<void()> work) { HandlerScope::whenQuiet(&window, std::move(work)); });
+    WaylandPlacement placement(window, {[] { return HandlerScope::active(); },
+                                        [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
+                                        [&window](std::function<void()> work) {
+                                            HandlerScope::whenQuiet(&window, std::move(work));
+                                        }});
     test::ModalCloser boxes;
     int remapsWhileOpen = -1;
     bool parentShownWhileOpen = false;
@@ -36,7 +39,7 @@ TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
     // that times the game out) opens a box before the request is due.
     {
         HandlerScope command;
-        placement.place({}, QSize(420, 260));
+        placement.askClient(QSize(420, 260));
     }
     {
         HandlerScope tick;
@@ -71,9 +74,16 @@ TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
 // Qt's own title bars are off for the game's whole run, but a program the
 // game starts (a web browser) never inherits that.
 TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritQtsTitleBarsOff) {
+#if MEPO_WAYLAND
     ASSERT_TRUE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_FALSE(environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
-    EXPECT_FALSE(environmentIsThePlayers());
+    EXPECT_FALSE(Desktop::current().environmentIsThePlayers());
+#else
+    // Built without the Wayland desktop: Qt keeps its own title bars there.
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
+    EXPECT_TRUE(Desktop::current().environmentIsThePlayers());
+#endif
+    EXPECT_FALSE(
+        Desktop::current().environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
 }
 
 }  // namespace mepo

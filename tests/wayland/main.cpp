@@ -4,9 +4,10 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
+#include "ui/desktop/desktop.h"
 #include "ui/toolkit/fonts.h"
-#include "ui/desktop/wayland_decorations.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -14,10 +15,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no Wayland compositor: run through tests/wayland/on_compositor\n");
         return 1;
     }
-    mepo::keepQtTitleBarsOff();  // as the game's own start does
+    mepo::Desktop::beforeQt();  // as the game's own start does
     QApplication app(argc, argv);
-    if (!mepo::onNativeWayland()) {
-        std::fprintf(stderr, "Qt did not choose its Wayland platform\n");
+    if (std::strcmp(mepo::Desktop::current().name(), "wayland") != 0) {
+        std::fprintf(stderr, "the game did not choose its Wayland desktop\n");
         return 1;
     }
     mepo::installChineseFontFallbacks();

@@ -10,12 +10,12 @@
 #include <cmath>
 
 #include "frame_button.h"
+#include "window_states.h"
 
 namespace mepo {
 
 namespace {
 
-constexpr Qt::WindowStates kSizedByTheDesktop = Qt::WindowMaximized | Qt::WindowFullScreen;
 constexpr int kIconSize = 16;
 constexpr int kButtonGap = 2;
 // Corners reach this far along each edge: easier to catch than the border.
