@@ -1,5 +1,6 @@
 #include "form_window.h"
 
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
 
@@ -47,7 +48,27 @@ void FormWindow::setDesignClientSize(int widthPx, int heightPx) {
     placement_->askClient(QSize(widthPx, heightPx));
 }
 
-void FormWindow::clientAreaResized() { runResize(); }
+void FormWindow::clientAreaResized() {
+    if (assigning_) {
+        runResize();
+        return;
+    }
+    if (!HandlerScope::active()) {
+        HandlerScope scope;
+        runResize();
+        return;
+    }
+    // The desktop resized the window under a handler's message box: laid
+    // out once that handler has finished, so that nothing it shows changes
+    // in the middle of it (the time bar and the time label stay as they are).
+    if (resizeWaits_) return;
+    resizeWaits_ = true;
+    HandlerScope::whenIdle([self = QPointer<FormWindow>(this)] {
+        if (!self) return;
+        self->resizeWaits_ = false;
+        self->runResize();
+    });
+}
 
 void FormWindow::runResize() {
     ++resizeRuns_;
@@ -75,7 +96,9 @@ void FormWindow::setClientSize(int widthPx, int heightPx) {
     // A shown client area is laid out at once, inside the assignment; a
     // hidden one here.
     const int runs = resizeRuns_;
+    assigning_ = true;
     client_->resize(widthPx, heightPx);
+    assigning_ = false;
     if (resizeRuns_ == runs) runResize();
 }
 

@@ -10,7 +10,11 @@
 // the running handler has finished, so it never passes through half-done
 // sizes on the screen. The desktop keeps that request and asks for it as
 // each desktop wants (ui/desktop/placement.h).
-
+//
+// The resize handler keeps the rule of the game's handlers: it runs at once
+// inside the game's own assignment of the outer size, but a resize that
+// the desktop makes while a handler runs (under its message box) is laid
+// out once that handler has finished.
 #pragma once
 
 #include <QMainWindow>
@@ -84,7 +88,8 @@ protected:
 private:
     class ClientArea;
     void setClientSize(int widthPx, int heightPx);
-    // The client area changed size.
+    // The client area changed size: laid out at once, or once the running
+    // handler has finished.
     void clientAreaResized();
     void runResize();
     // Everything around the client area: the desktop's frame, the window's
@@ -95,6 +100,8 @@ private:
     OwnFrame* ownFrame_ = nullptr;
     std::unique_ptr<Placement> placement_;
     int resizeRuns_ = 0;
+    bool assigning_ = false;    // the game assigns the outer size
+    bool resizeWaits_ = false;  // a resize waits for the running handler
 };
 
 }  // namespace mepo
