@@ -1,5 +1,8 @@
-// Test main for the window on a real Wayland compositor (run through
-// tests/wayland/on_compositor), where Qt runs on its native Wayland platform.
+// Test main for the window on a real Wayland compositor, where Qt runs on
+// its native Wayland platform: run through the script that starts the
+// compositor (MEPO_RUNNER), which hands the program the variable
+// MEPO_RUNNER_VARIABLE besides WAYLAND_DISPLAY. Shared by the programs of
+// tests/wayland (on_compositor) and tests/sway (on_sway).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,8 +14,8 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv("MEPO_HOST_DISPLAY").isEmpty()) {
-        std::fprintf(stderr, "no Wayland compositor: run through tests/wayland/on_compositor\n");
+    if (qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv(MEPO_RUNNER_VARIABLE).isEmpty()) {
+        std::fprintf(stderr, "no Wayland compositor: run through %s\n", MEPO_RUNNER);
         return 1;
     }
     mepo::Desktop::beforeQt();  // as the game's own start does

@@ -24,8 +24,8 @@ std::unique_ptr<Desktop> choose() {
     if (platform.startsWith(QLatin1String("wayland")))
         return std::make_unique<WaylandDesktop>(setForTheGame.contains(QLatin1String(kQtTitleBarsOff)));
 #endif
-    if (platform == QLatin1String("xcb")) return std::make_unique<X11Desktop>();
-    return std::make_unique<PlainDesktop>();
+    if (platform == QLatin1String("xcb")) return x11Desktop();
+    return plainDesktop();
 }
 
 }  // namespace

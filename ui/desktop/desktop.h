@@ -26,7 +26,14 @@ namespace mepo {
 
 class Desktop {
 public:
+    // Makes the placement of a main window on a desktop.
+    using PlacementMaker = std::unique_ptr<Placement> (*)(QMainWindow& window, Placement::Handlers handlers);
+
+    // name: which back end this is ("x11", "wayland" or "plain").
+    Desktop(const char* name, PlacementMaker makePlacement) : name_(name), makePlacement_(makePlacement) {}
     virtual ~Desktop() = default;
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
 
     // What the desktops need before Qt starts: called once, at the very
     // start, before the application object exists (and so before any thread
@@ -38,12 +45,13 @@ public:
     // the game builds its window.
     static Desktop& current();
 
-    // Which back end this is: "x11", "wayland" or "plain".
-    virtual const char* name() const = 0;
+    const char* name() const { return name_; }
 
     // The placement of a main window on this desktop, asked for by the rule
     // of the game's handlers.
-    virtual std::unique_ptr<Placement> placementFor(QMainWindow& window, Placement::Handlers handlers) const = 0;
+    std::unique_ptr<Placement> placementFor(QMainWindow& window, Placement::Handlers handlers) const {
+        return makePlacement_(window, std::move(handlers));
+    }
 
     // The title bar and borders that a top-level window draws itself where
     // the desktop leaves them to the window (owned by the window); null
@@ -55,6 +63,10 @@ public:
     QProcessEnvironment environmentForPrograms() const;
     // True when beforeQt() left the environment as the player gave it.
     bool environmentIsThePlayers() const;
+
+private:
+    const char* const name_;
+    const PlacementMaker makePlacement_;
 };
 
 }  // namespace mepo

@@ -27,19 +27,10 @@ void Placement::askClient(QSize client) {
     asked();
 }
 
-void Placement::askLeft(int x) {
+void Placement::askPlace(std::optional<int> left, std::optional<int> top) {
     QPoint corner = frameTopLeft();
-    corner.setX(x);
-    begin();
-    request_.frameTopLeft = corner;
-    request_.centredWith.reset();
-    placeAsked_ = true;
-    asked();
-}
-
-void Placement::askTop(int y) {
-    QPoint corner = frameTopLeft();
-    corner.setY(y);
+    if (left) corner.setX(*left);
+    if (top) corner.setY(*top);
     begin();
     request_.frameTopLeft = corner;
     request_.centredWith.reset();

@@ -50,10 +50,9 @@ public:
 
     // The client area of that size; a place or a centring asked before stays.
     void askClient(QSize client);
-    // The frame's left or top edge there; a centring asked before becomes
-    // the place it gives, with that edge moved.
-    void askLeft(int x);
-    void askTop(int y);
+    // The frame's left edge, or its top edge, or both there; a centring
+    // asked before becomes the place it gives, with those edges moved.
+    void askPlace(std::optional<int> left, std::optional<int> top);
     // Centred on the monitor that holds the window (before the first show,
     // the one Qt gives it): left = monitor left + (monitor width - outer
     // width) / 2, top = monitor top + (monitor height - bottomReserve - outer

@@ -104,8 +104,8 @@ void FormWindow::setClientSize(int widthPx, int heightPx) {
 
 double FormWindow::left() const { return toTwips(placement_->frameTopLeft().x()); }
 double FormWindow::top() const { return toTwips(placement_->frameTopLeft().y()); }
-void FormWindow::setLeft(double twips) { placement_->askLeft(toPx(twips)); }
-void FormWindow::setTop(double twips) { placement_->askTop(toPx(twips)); }
+void FormWindow::setLeft(double twips) { placement_->askPlace(toPx(twips), std::nullopt); }
+void FormWindow::setTop(double twips) { placement_->askPlace(std::nullopt, toPx(twips)); }
 
 void FormWindow::centreOnScreen(double bottomReserveTwips) { placement_->askCentred(bottomReserveTwips / kTwips); }
 

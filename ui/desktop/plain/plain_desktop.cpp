@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMainWindow>
 
+#include "../desktop.h"
 #include "../window_states.h"
 
 namespace mepo {
@@ -36,8 +37,10 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Placement> PlainDesktop::placementFor(QMainWindow& window, Placement::Handlers handlers) const {
-    return std::make_unique<PlainPlacement>(window, std::move(handlers));
+std::unique_ptr<Desktop> plainDesktop() {
+    return std::make_unique<Desktop>("plain", [](QMainWindow& window, Placement::Handlers handlers) {
+        return std::unique_ptr<Placement>(std::make_unique<PlainPlacement>(window, std::move(handlers)));
+    });
 }
 
 }  // namespace mepo

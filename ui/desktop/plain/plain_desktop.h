@@ -5,14 +5,12 @@
 // before is made again by it then.
 #pragma once
 
-#include "../desktop.h"
+#include <memory>
 
 namespace mepo {
 
-class PlainDesktop : public Desktop {
-public:
-    const char* name() const override { return "plain"; }
-    std::unique_ptr<Placement> placementFor(QMainWindow& window, Placement::Handlers handlers) const override;
-};
+class Desktop;
+
+std::unique_ptr<Desktop> plainDesktop();
 
 }  // namespace mepo

@@ -24,7 +24,10 @@ void WaylandDesktop::forgetTheQuestion() {
     if (theDesktop) theDesktop->question_.reset();
 }
 
-WaylandDesktop::WaylandDesktop(bool qtTitleBarsOffByGame) {
+WaylandDesktop::WaylandDesktop(bool qtTitleBarsOffByGame)
+    : Desktop("wayland", [](QMainWindow& window, Placement::Handlers handlers) {
+          return std::unique_ptr<Placement>(std::make_unique<WaylandPlacement>(window, std::move(handlers)));
+      }) {
     // Where the player chose Qt's title bars (or none), the game draws none.
     if (!qtTitleBarsOffByGame) return;
     if (wl_display* display = qtsDisplay()) {
@@ -32,10 +35,6 @@ WaylandDesktop::WaylandDesktop(bool qtTitleBarsOffByGame) {
         theDesktop = this;
         qAddPostRoutine(forgetTheQuestion);
     }
-}
-
-std::unique_ptr<Placement> WaylandDesktop::placementFor(QMainWindow& window, Placement::Handlers handlers) const {
-    return std::make_unique<WaylandPlacement>(window, std::move(handlers));
 }
 
 OwnFrame* WaylandDesktop::frameFor(QWidget& window, OwnFrame::Kind kind) {

@@ -15,8 +15,6 @@ public:
     // title bars, if it may come to the game to draw them.
     explicit WaylandDesktop(bool qtTitleBarsOffByGame);
 
-    const char* name() const override { return "wayland"; }
-    std::unique_ptr<Placement> placementFor(QMainWindow& window, Placement::Handlers handlers) const override;
     OwnFrame* frameFor(QWidget& window, OwnFrame::Kind kind) override;
 
 private:

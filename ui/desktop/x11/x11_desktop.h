@@ -4,14 +4,12 @@
 // (x11_placement.h).
 #pragma once
 
-#include "../desktop.h"
+#include <memory>
 
 namespace mepo {
 
-class X11Desktop : public Desktop {
-public:
-    const char* name() const override { return "x11"; }
-    std::unique_ptr<Placement> placementFor(QMainWindow& window, Placement::Handlers handlers) const override;
-};
+class Desktop;
+
+std::unique_ptr<Desktop> x11Desktop();
 
 }  // namespace mepo
