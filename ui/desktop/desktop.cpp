@@ -4,8 +4,9 @@
 #include <QGuiApplication>
 #include <QStringList>
 
-#include "plain/plain_desktop.h"
-#include "x11/x11_desktop.h"
+#include "plain/plain_placement.h"
+#include "wayland/wayland_placement.h"
+#include "x11/x11_placement.h"
 #if MEPO_WAYLAND
 #include "wayland/wayland_desktop.h"
 #endif
@@ -19,13 +20,18 @@ QStringList setForTheGame;
 
 std::unique_ptr<Desktop> choose() {
     const QString platform = QGuiApplication::platformName();
-#if MEPO_WAYLAND
     // "wayland", or "wayland-egl" and the like when the player names one.
-    if (platform.startsWith(QLatin1String("wayland")))
+    if (platform.startsWith(QLatin1String("wayland"))) {
+#if MEPO_WAYLAND
         return std::make_unique<WaylandDesktop>(setForTheGame.contains(QLatin1String(kQtTitleBarsOff)));
+#else
+        // Built without asking the compositor about title bars: Qt's own
+        // draw them where the compositor does not.
+        return std::make_unique<Desktop>("wayland", waylandPlacement);
 #endif
-    if (platform == QLatin1String("xcb")) return x11Desktop();
-    return plainDesktop();
+    }
+    if (platform == QLatin1String("xcb")) return std::make_unique<Desktop>("x11", x11Placement);
+    return std::make_unique<Desktop>("plain", plainPlacement);
 }
 
 }  // namespace

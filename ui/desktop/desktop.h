@@ -2,15 +2,18 @@
 // the game has for it: where and how its window is placed and centred
 // (placement.h), whether its windows draw their own title bar and borders,
 // and the environment for the programs it starts. One back end a platform,
-// each in a folder of its own, chosen once, at start-up, in desktop.cpp:
+// each in a folder of its own, made and chosen once, at start-up, in
+// desktop.cpp:
 //
-// - x11/: an X server with a window manager (Xwayland too), which frames,
-//   places and sizes the window when it gets round to it;
+// - x11/: an X server with a window manager (Xwayland too), which draws the
+//   title bars and frames, places and sizes the window when it gets round
+//   to it (x11_placement.h);
 // - wayland/: Qt's native Wayland platform, where no client places its
-//   window and the compositor may or may not draw title bars (built only
-//   where Wayland's development files are found);
+//   window (wayland_placement.h) and the compositor may or may not draw the
+//   title bars (wayland_desktop.h; where Wayland's development files were
+//   missing at build time, Qt's own title bars are left on);
 // - plain/: Qt's offscreen platform and every other one, where the window
-//   takes what it asks for at once.
+//   takes what it asks for at once (plain_placement.h).
 #pragma once
 
 #include <QProcessEnvironment>

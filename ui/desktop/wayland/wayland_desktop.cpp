@@ -24,10 +24,7 @@ void WaylandDesktop::forgetTheQuestion() {
     if (theDesktop) theDesktop->question_.reset();
 }
 
-WaylandDesktop::WaylandDesktop(bool qtTitleBarsOffByGame)
-    : Desktop("wayland", [](QMainWindow& window, Placement::Handlers handlers) {
-          return std::unique_ptr<Placement>(std::make_unique<WaylandPlacement>(window, std::move(handlers)));
-      }) {
+WaylandDesktop::WaylandDesktop(bool qtTitleBarsOffByGame) : Desktop("wayland", waylandPlacement) {
     // Where the player chose Qt's title bars (or none), the game draws none.
     if (!qtTitleBarsOffByGame) return;
     if (wl_display* display = qtsDisplay()) {

@@ -7,6 +7,10 @@ namespace mepo {
 
 WaylandPlacement::WaylandPlacement(QMainWindow& window, Handlers handlers) : Placement(window, std::move(handlers)) {}
 
+std::unique_ptr<Placement> waylandPlacement(QMainWindow& window, Placement::Handlers handlers) {
+    return std::make_unique<WaylandPlacement>(window, std::move(handlers));
+}
+
 void WaylandPlacement::place() {
     if (!window().isVisible()) {
         window().resize(windowSizeFor(request().client));

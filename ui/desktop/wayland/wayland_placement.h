@@ -8,6 +8,8 @@
 // no handler runs and no message box is open.
 #pragma once
 
+#include <memory>
+
 #include "../placement.h"
 
 namespace mepo {
@@ -28,5 +30,8 @@ private:
     bool remapQueued_ = false;
     int remaps_ = 0;
 };
+
+// The placement above, as the desktop makes it for a main window.
+std::unique_ptr<Placement> waylandPlacement(QMainWindow& window, Placement::Handlers handlers);
 
 }  // namespace mepo

@@ -14,6 +14,10 @@ constexpr int kLooks = 60;  // the frame watch: 60 looks, 50 ms apart
 
 }  // namespace
 
+std::unique_ptr<Placement> x11Placement(QMainWindow& window, Placement::Handlers handlers) {
+    return std::make_unique<X11Placement>(window, std::move(handlers));
+}
+
 X11Placement::X11Placement(QMainWindow& window, Handlers handlers) : Placement(window, std::move(handlers)) {
     window.installEventFilter(this);
     frameWatch_.setInterval(50);

@@ -1,6 +1,7 @@
-// Where the window stands on X11 (Xwayland included): the game places its
-// window itself, and the window manager frames, moves and sizes it when it
-// gets round to it.
+// Where the window stands on X11 (an X server with a window manager,
+// Xwayland included, where Qt is told to use it): the game places its window
+// itself, and the window manager draws the title bar and frames, moves and
+// sizes the window when it gets round to it.
 //
 // - A maximised, full-screen or minimised window is first restored, and
 //   takes its new place and size once the window manager has restored it
@@ -16,6 +17,7 @@
 #pragma once
 
 #include <QTimer>
+#include <memory>
 
 #include "../placement.h"
 
@@ -53,5 +55,7 @@ private:
     std::optional<QPoint> placedAt_;
     QPoint frameBefore_;
 };
+
+std::unique_ptr<Placement> x11Placement(QMainWindow& window, Placement::Handlers handlers);
 
 }  // namespace mepo

@@ -1,9 +1,8 @@
-#include "plain_desktop.h"
+#include "plain_placement.h"
 
 #include <QEvent>
 #include <QMainWindow>
 
-#include "../desktop.h"
 #include "../window_states.h"
 
 namespace mepo {
@@ -37,10 +36,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Desktop> plainDesktop() {
-    return std::make_unique<Desktop>("plain", [](QMainWindow& window, Placement::Handlers handlers) {
-        return std::unique_ptr<Placement>(std::make_unique<PlainPlacement>(window, std::move(handlers)));
-    });
+std::unique_ptr<Placement> plainPlacement(QMainWindow& window, Placement::Handlers handlers) {
+    return std::make_unique<PlainPlacement>(window, std::move(handlers));
 }
 
 }  // namespace mepo
