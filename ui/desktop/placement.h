@@ -48,7 +48,8 @@ public:
     Placement(QMainWindow& window, Handlers handlers);
     ~Placement() override;
 
-    // The client area of that size; a place or a centring asked before stays.
+    // The client area of that size; a place or a centring asked since the
+    // request was last made stays.
     void askClient(QSize client);
     // The frame's left edge, or its top edge, or both there; a centring
     // asked before becomes the place it gives, with those edges moved.
