@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -16,17 +17,62 @@
 
 namespace mepo {
 
+namespace {
+
+Placement::Handlers gameHandlers(QObject* window) {
+    return {[] { return HandlerScope::active(); },
+            [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
+            [window](std::function<void()> work) { HandlerScope::whenQuiet(window, std::move(work)); }};
+}
+
+struct Resizes : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::Resize;
+        return false;
+    }
+};
+
+}  // namespace
+
+// What a handler asks of the window is made once it has finished, in one
+// request, by the last of its asks: the window never passes through a size
+// asked on the way, and a centring goes by the size asked after it.
+TEST(WindowRequests, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
+    QMainWindow window;
+    window.setCentralWidget(new QWidget);
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const std::unique_ptr<Placement> placement = Desktop::current().placementFor(window, gameHandlers(&window));
+    Resizes resizes;
+    window.installEventFilter(&resizes);
+    const QSize before = window.size();
+    {
+        HandlerScope command;
+        placement->askClient(QSize(250, 150));
+        placement->askCentred(20);
+        placement->askClient(QSize(420, 260));
+        placement->askPlace(std::nullopt, 30);
+        EXPECT_EQ(window.size(), before);
+        EXPECT_EQ(placement->clientSize(), QSize(420, 260));
+    }
+    ASSERT_TRUE(test::settle([&] { return window.size() == QSize(420, 260); }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(resizes.count, 1);
+    // Centred across by the last size, then moved to the top asked for.
+    const QRect screen = window.screen()->geometry(), frame = window.frameGeometry();
+    EXPECT_LE(std::abs(frame.left() - (screen.width() - frame.width()) / 2), 1) << frame.left();
+    EXPECT_EQ(frame.top(), 30);
+}
+
 TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
     QMainWindow window;
     window.setCentralWidget(new QWidget);
     window.resize(300, 200);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    WaylandPlacement placement(window, {[] { return HandlerScope::active(); },
-                                        [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
-                                        [&window](std::function<void()> work) {
-                                            HandlerScope::whenQuiet(&window, std::move(work));
-                                        }});
+    WaylandPlacement placement(window, gameHandlers(&window));
     test::ModalCloser boxes;
     int remapsWhileOpen = -1;
     bool parentShownWhileOpen = false;
