@@ -8,8 +8,8 @@
 // assignment at once, so the game lays itself out before the assignment
 // returns; the window itself is asked for its new place and size once, when
 // the running handler has finished, so it never passes through half-done
-// sizes on the screen. The desktop keeps that request and asks for it as
-// each desktop wants (ui/desktop/placement.h).
+// sizes on the screen. The window's placement on its desktop keeps that
+// request and makes it as that desktop wants (ui/desktop/placement.h).
 //
 // The resize handler keeps the rule of the game's handlers: it runs at once
 // inside the game's own assignment of the outer size, but a resize that
