@@ -25,6 +25,17 @@ Placement::Handlers gameHandlers(QObject* window) {
             [window](std::function<void()> work) { HandlerScope::whenQuiet(window, std::move(work)); }};
 }
 
+// A main window of 300 x 200 pixels with a client area, shown.
+struct ShownWindow : ::testing::Test {
+    void SetUp() override {
+        window.setCentralWidget(new QWidget);
+        window.resize(300, 200);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QMainWindow window;
+};
+
 struct Resizes : QObject {
     int count = 0;
     bool eventFilter(QObject*, QEvent* e) override {
@@ -38,12 +49,7 @@ struct Resizes : QObject {
 // What a handler asks of the window is made once it has finished, in one
 // request, by the last of its asks: the window never passes through a size
 // asked on the way, and a centring goes by the size asked after it.
-TEST(WindowRequests, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
-    QMainWindow window;
-    window.setCentralWidget(new QWidget);
-    window.resize(300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+TEST_F(ShownWindow, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
     const std::unique_ptr<Placement> placement = Desktop::current().placementFor(window, gameHandlers(&window));
     Resizes resizes;
     window.installEventFilter(&resizes);
@@ -66,12 +72,7 @@ TEST(WindowRequests, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
     EXPECT_EQ(frame.top(), 30);
 }
 
-TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
-    QMainWindow window;
-    window.setCentralWidget(new QWidget);
-    window.resize(300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+TEST_F(ShownWindow, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
     WaylandPlacement placement(window, gameHandlers(&window));
     test::ModalCloser boxes;
     int remapsWhileOpen = -1;
