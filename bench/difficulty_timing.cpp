@@ -37,7 +37,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -50,15 +49,14 @@
 #include <thread>
 #include <vector>
 
+#include "measure.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
 
-namespace {
+using mepo::bench::nowMs;
+using mepo::bench::statusKib;
 
-double nowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
+namespace {
 
 struct Geometry {
     int x = 0, y = 0, w = 0, h = 0;  // outer: border included

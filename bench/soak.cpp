@@ -17,31 +17,19 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "measure.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
 
+using mepo::bench::nowMs;
+using mepo::bench::statusKib;
+
 namespace {
-
-double nowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-long statusKib(const char* key) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::string prefix = std::string(key) + ":";
-    while (std::getline(in, line))
-        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
-    return -1;
-}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
@@ -127,8 +115,8 @@ int main(int argc, char* argv[]) {
         form.start.click();
         if (!untilPainted(before, 5000)) ++unpainted;
         dealMs.push_back(nowMs() - t);
-        if (i == 100) rss100 = statusKib("VmRSS");
-        if (i == deals) rssLast = statusKib("VmRSS");
+        if (i == 100) rss100 = statusKib(0, "VmRSS");
+        if (i == deals) rssLast = statusKib(0, "VmRSS");
     }
     const double total = nowMs() - started;
     std::sort(dealMs.begin(), dealMs.end());
@@ -140,7 +128,7 @@ int main(int argc, char* argv[]) {
     std::printf("VmRSS after %d deals: %ld KiB\n", deals, rssLast);
     std::printf("difference: %+ld KiB\n", diff);
     std::printf("within 1 MiB: %s\n", diff <= 1024 && diff >= -1024 ? "yes" : "NO");
-    std::printf("VmHWM (peak): %ld KiB\n", statusKib("VmHWM"));
+    std::printf("VmHWM (peak): %ld KiB\n", statusKib(0, "VmHWM"));
     std::printf("level %d, message boxes closed: %d, deals without a board paint: %d\n", form.st.level, boxes,
                 unpainted);
     return unpainted || boxes ? 1 : 0;

@@ -1,7 +1,8 @@
 # Sourced by the benchmark scripts: a private Wayland compositor, weston,
 # headless (no screen, no input), drawing its 1366x768 output with the CPU,
-# without a panel. Started once by w_start, stopped by w_stop. Installs
-# weston when missing.
+# without a panel. Started once by w_start, stopped by w_stop, which the
+# script sourcing this file calls from its EXIT trap. Installs weston when
+# missing.
 
 w_start() {
   if ! command -v weston >/dev/null; then

@@ -22,31 +22,25 @@
 // (_NET_SUPPORTING_WM_CHECK on the root window) and prints wm=ready.
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace {
+#include "measure.h"
 
-double nowMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
+using namespace mepo::bench;
+
+namespace {
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
@@ -101,20 +95,6 @@ struct X {
     }
 };
 
-void fail(const char* what) {
-    std::printf("error=%s\n", what);
-    std::fflush(stdout);
-}
-
-long statusKib(pid_t pid, const char* key) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    const std::string prefix = std::string(key) + ":";
-    while (std::getline(in, line))
-        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
-    return -1;
-}
-
 int pidfdOpen(pid_t pid) {
 #ifdef SYS_pidfd_open
     return static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
@@ -122,25 +102,6 @@ int pidfdOpen(pid_t pid) {
     (void)pid;
     return -1;
 #endif
-}
-
-bool exited(pid_t pid) {
-    int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
-}
-
-// Ends the program: a polite request first, then no more choice.
-void end(pid_t pid, int pidfd) {
-    if (exited(pid)) return;
-    kill(pid, SIGTERM);
-    const double limit = nowMs() + 3000;
-    while (nowMs() < limit) {
-        if (exited(pid)) return;
-        pollfd p{pidfd, POLLIN, 0};
-        poll(&p, pidfd >= 0 ? 1 : 0, 20);
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 int waitForWindowManager(X& x, double timeoutMs) {
@@ -154,15 +115,13 @@ int waitForWindowManager(X& x, double timeoutMs) {
         }
         const double left = limit - nowMs();
         if (left <= 0) {
-            fail("no-window-manager");
-            return 1;
+            return fail("no-window-manager");
         }
         pollfd p{xcb_get_file_descriptor(x.c), POLLIN, 0};
         poll(&p, 1, static_cast<int>(left) + 1);
         while (xcb_generic_event_t* ev = xcb_poll_for_event(x.c)) std::free(ev);
         if (xcb_connection_has_error(x.c)) {
-            fail("x-connection-lost");
-            return 1;
+            return fail("x-connection-lost");
         }
     }
 }
@@ -175,33 +134,14 @@ struct Mapped {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    double settleS = 1.5, timeoutS = 30;
-    bool waitWm = false;
-    int first = argc;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--settle" && i + 1 < argc) {
-            settleS = std::atof(argv[++i]);
-        } else if (a == "--timeout" && i + 1 < argc) {
-            timeoutS = std::atof(argv[++i]);
-        } else if (a == "--wait-wm") {
-            waitWm = true;
-        } else if (a == "--") {
-            first = i + 1;
-            break;
-        } else {
-            std::fprintf(stderr, "usage: %s [--settle S] [--timeout S] -- PROGRAM [ARGS...]\n", argv[0]);
-            std::fprintf(stderr, "       %s --wait-wm [--timeout S]\n", argv[0]);
-            return 2;
-        }
-    }
+    LaunchArgs args;
+    if (!parseLaunchArgs(argc, argv, 30, "--wait-wm", args)) return 2;
 
     X x;
     int screenNumber = 0;
     x.c = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(x.c)) {
-        fail("no-x-display");
-        return 1;
+        return fail("no-x-display");
     }
     fcntl(xcb_get_file_descriptor(x.c), F_SETFD, FD_CLOEXEC);
     xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(x.c));
@@ -216,21 +156,15 @@ int main(int argc, char* argv[]) {
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_PROPERTY_CHANGE;
     if (auto* e = xcb_request_check(x.c, xcb_change_window_attributes_checked(x.c, x.root, XCB_CW_EVENT_MASK, &mask))) {
         std::free(e);
-        fail("cannot-watch-root");
-        return 1;
+        return fail("cannot-watch-root");
     }
 
-    if (waitWm) return waitForWindowManager(x, timeoutS * 1e3);
-    if (first >= argc) {
-        std::fprintf(stderr, "%s: no program given\n", argv[0]);
-        return 2;
-    }
+    if (args.flag) return waitForWindowManager(x, args.timeoutS * 1e3);
 
     const double t0 = nowMs();
     const pid_t pid = fork();
     if (pid < 0) {
-        fail("fork");
-        return 1;
+        return fail("fork");
     }
     if (pid == 0) {
         const int null = open("/dev/null", O_RDWR);
@@ -239,7 +173,7 @@ int main(int argc, char* argv[]) {
             dup2(null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
         }
-        execvp(argv[first], argv + first);
+        execvp(args.program[0], args.program);
         _exit(127);
     }
     const int pidfd = pidfdOpen(pid);
@@ -263,7 +197,7 @@ int main(int argc, char* argv[]) {
     };
     xcb_window_t frame = XCB_WINDOW_NONE, client = XCB_WINDOW_NONE;
     double mappedAt = 0;
-    const double limit = t0 + timeoutS * 1e3;
+    const double limit = t0 + args.timeoutS * 1e3;
     for (;;) {
         // Events read while we waited for replies are already queued; they
         // came during the check just made, so they are stamped now, which
@@ -273,9 +207,7 @@ int main(int argc, char* argv[]) {
         } else {
             const double left = limit - nowMs();
             if (left <= 0) {
-                fail("timeout");
-                end(pid, pidfd);
-                return 1;
+                return fail("timeout", pid);
             }
             pollfd fds[2] = {{xfd, POLLIN, 0}, {pidfd, POLLIN, 0}};
             // Without a process handle, an early exit is noticed within
@@ -286,9 +218,7 @@ int main(int argc, char* argv[]) {
         const double stamp = nowMs();
         while (xcb_generic_event_t* ev = xcb_poll_for_event(x.c)) take(ev, stamp);
         if (xcb_connection_has_error(x.c)) {
-            fail("x-connection-lost");
-            end(pid, pidfd);
-            return 1;
+            return fail("x-connection-lost", pid);
         }
         for (const Mapped& m : unverified) {
             if (const xcb_window_t w = x.findOwnedBy(m.window, static_cast<uint32_t>(pid), 3)) {
@@ -299,31 +229,24 @@ int main(int argc, char* argv[]) {
             }
         }
         if (frame != XCB_WINDOW_NONE) break;
-        if (exited(pid)) {
-            fail("exited-before-mapping");
-            return 1;
-        }
+        if (exited(pid)) return fail("exited-before-mapping");
     }
 
     // Let the program paint its first picture, then read its peak memory.
-    const double readAt = mappedAt + settleS * 1e3;
+    const double readAt = mappedAt + args.settleS * 1e3;
     for (double left; (left = readAt - nowMs()) > 0;) {
-        if (exited(pid)) {
-            fail("exited-while-settling");
-            return 1;
-        }
+        if (exited(pid)) return fail("exited-while-settling");
         pollfd p{pidfd, POLLIN, 0};
         poll(&p, pidfd >= 0 ? 1 : 0, static_cast<int>(left) + 1);
     }
     const long hwm = statusKib(pid, "VmHWM");
     const long rss = statusKib(pid, "VmRSS");
     const std::string cls = x.wmClass(client);
-    end(pid, pidfd);
+    endProgram(pid);
     if (pidfd >= 0) close(pidfd);
 
     if (hwm < 0) {
-        fail("no-memory-figures");
-        return 1;
+        return fail("no-memory-figures");
     }
     std::printf("map_ms=%.1f hwm_kib=%ld rss_kib=%ld frame=0x%x client=0x%x class=%s\n", mappedAt - t0, hwm, rss,
                 frame, client, cls.empty() ? "-" : cls.c_str());

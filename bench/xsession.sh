@@ -1,8 +1,9 @@
 # Sourced by the benchmark scripts: a private X server (Xvfb, 1280x900, 24
 # bits) with a window manager (openbox), as on a player's desktop: windows
 # get frames, and the window manager places and sizes them. Started once by
-# x_start, stopped when the script ends. Installs xvfb and openbox when
-# missing. Needs build/default/bench/mepo_x11_launch.
+# x_start, stopped by x_stop, which the script sourcing this file calls from
+# its EXIT trap (one trap for every server it starts). Installs xvfb and
+# openbox when missing. Needs build/default/bench/mepo_x11_launch.
 
 x_start() {
   local need=()
@@ -17,7 +18,6 @@ x_start() {
   fi
 
   X_TMP=$(mktemp -d)
-  trap x_stop EXIT
   # Xvfb picks a free display itself and writes its number once it listens.
   Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$X_TMP/display" >"$X_TMP/xvfb.log" 2>&1 &
   X_SERVER_PID=$!

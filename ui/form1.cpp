@@ -79,9 +79,9 @@ void Form1::buildControls() {
     placeAt(*Picture1, {120, 840, 7215, 6120});
     placeAt(*Picture2, {960, 1080, 5145, 3105});
     Picture2->hide();
-    loadTileSheet();
-    // On a screen of another density the board is drawn again there, its
-    // tiles copied from the sheet made ready at that density first.
+    // The tile sheet is made ready by the first deal (not before the window
+    // first shows); on a screen of another density the board is drawn again
+    // there, its tiles copied from the sheet made ready at that density first.
     Picture1->beforeScale = [this](qreal) { loadTileSheet(); };
     Picture1->setEnabled(false);  // a deal switches the board on
     Picture1->showSunkenBorder();

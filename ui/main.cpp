@@ -2,15 +2,18 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "desktop/desktop.h"
 #include "form1.h"
-#include "desktop/wayland_decorations.h"
 #include "toolkit/fonts.h"
 
 int main(int argc, char* argv[]) {
     // Before Qt starts: it reads the environment once, and its threads may
     // read it at any time afterwards.
-    mepo::keepQtTitleBarsOff();
+    mepo::Desktop::beforeQt();
     QApplication app(argc, argv);
+    // The desktop chosen now: what it asks of the display is on its way
+    // while the fonts load and the window is built.
+    mepo::Desktop::current();
     // The desktop entry's name, so that the desktop shows the window under
     // the game's own entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(MEPO_APP_ID));

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 
 #include "support/form_fixture.h"
 
@@ -44,6 +45,36 @@ TEST_F(FormTest, AGameRunsOutOfTimeOnce) {
     form->start.click();
     EXPECT_EQ(form->Label1->caption(), "现在是第1关");
     EXPECT_EQ(codesOnBoard().rbegin()->first, 12);
+}
+
+// The desktop resizes the window while the time-out message is open: the
+// layout waits for the tick that opened the message, so the bar and the
+// label keep showing the same last second meanwhile, and the new size is
+// laid out once the game has ended.
+TEST_F(FormTest, AResizeUnderTheTimeOutMessageIsLaidOutOnceTheTickHasEnded) {
+    form->start.click();
+    for (int i = 0; i < 179; ++i) form->Timer1.fire();
+    const double bar = form->Picture3->widthTwips();
+    const int board = form->Picture1->QWidget::width();
+    double barWhileOpen = -1;
+    int boardWhileOpen = -1;
+    std::string labelWhileOpen;
+    boxes.whileOpen = [&] {
+        form->resize(form->width() + 150, form->height() + 40);  // the window manager's resize
+        QTest::qWait(20);
+        barWhileOpen = form->Picture3->widthTwips();
+        labelWhileOpen = form->Label2->caption();
+        boardWhileOpen = form->Picture1->QWidget::width();
+    };
+    form->Timer1.fire();
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_EQ(barWhileOpen, bar);
+    EXPECT_EQ(labelWhileOpen, "剩余时间:1秒");
+    EXPECT_EQ(boardWhileOpen, board);
+    EXPECT_EQ(form->Label2->caption(), "剩余时间:0秒");
+    EXPECT_EQ(form->Picture3->widthTwips(), 0);
+    EXPECT_EQ(form->clientWidth(), (499 + 150) * 15);
+    EXPECT_FLOAT_EQ(form->Picture1->widthTwips(), 7215 * form->clientWidth() / 7485);
 }
 
 TEST_F(FormTest, ContinuingAfterTheTimeOutNeverShowsANegativeTime) {

@@ -3,27 +3,77 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include "support/modal_closer.h"
 #include "support/settle.h"
-#include "ui/desktop/wayland_decorations.h"
-#include "ui/desktop/wayland_placement.h"
+#include "ui/desktop/desktop.h"
+#include "ui/desktop/wayland/wayland_placement.h"
 #include "ui/toolkit/handler_scope.h"
 #include "ui/toolkit/message_box.h"
 
 namespace mepo {
 
-TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    WaylandPlacement placement(
-        window, [](QSize client) { return client; },
-        [&window](std::function<void()> work) { HandlerScope::whenQuiet(&window, std::move(work)); });
+namespace {
+
+Placement::Handlers gameHandlers(QObject* window) {
+    return {[] { return HandlerScope::active(); },
+            [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
+            [window](std::function<void()> work) { HandlerScope::whenQuiet(window, std::move(work)); }};
+}
+
+// A main window of 300 x 200 pixels with a client area, shown.
+struct ShownWindow : ::testing::Test {
+    void SetUp() override {
+        window.setCentralWidget(new QWidget);
+        window.resize(300, 200);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    QMainWindow window;
+};
+
+struct Resizes : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::Resize;
+        return false;
+    }
+};
+
+}  // namespace
+
+// What a handler asks of the window is made once it has finished, in one
+// request, by the last of its asks: the window never passes through a size
+// asked on the way, and a centring goes by the size asked after it.
+TEST_F(ShownWindow, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
+    const std::unique_ptr<Placement> placement = Desktop::current().placementFor(window, gameHandlers(&window));
+    Resizes resizes;
+    window.installEventFilter(&resizes);
+    const QSize before = window.size();
+    {
+        HandlerScope command;
+        placement->askClient(QSize(250, 150));
+        placement->askCentred(20);
+        placement->askClient(QSize(420, 260));
+        placement->askPlace(std::nullopt, 30);
+        EXPECT_EQ(window.size(), before);
+        EXPECT_EQ(placement->clientSize(), QSize(420, 260));
+    }
+    ASSERT_TRUE(test::settle([&] { return window.size() == QSize(420, 260); }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(resizes.count, 1);
+    // Centred across by the last size, then moved to the top asked for.
+    const QRect screen = window.screen()->geometry(), frame = window.frameGeometry();
+    EXPECT_LE(std::abs(frame.left() - (screen.width() - frame.width()) / 2), 1) << frame.left();
+    EXPECT_EQ(frame.top(), 30);
+}
+
+TEST_F(ShownWindow, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
+    WaylandPlacement placement(window, gameHandlers(&window));
     test::ModalCloser boxes;
     int remapsWhileOpen = -1;
     bool parentShownWhileOpen = false;
@@ -36,7 +86,7 @@ TEST(WindowRequests, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
     // that times the game out) opens a box before the request is due.
     {
         HandlerScope command;
-        placement.place({}, QSize(420, 260));
+        placement.askClient(QSize(420, 260));
     }
     {
         HandlerScope tick;
@@ -71,9 +121,16 @@ TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
 // Qt's own title bars are off for the game's whole run, but a program the
 // game starts (a web browser) never inherits that.
 TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritQtsTitleBarsOff) {
+#if MEPO_WAYLAND
     ASSERT_TRUE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_FALSE(environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
-    EXPECT_FALSE(environmentIsThePlayers());
+    EXPECT_FALSE(Desktop::current().environmentIsThePlayers());
+#else
+    // Built without the Wayland desktop: Qt keeps its own title bars there.
+    EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
+    EXPECT_TRUE(Desktop::current().environmentIsThePlayers());
+#endif
+    EXPECT_FALSE(
+        Desktop::current().environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
 }
 
 }  // namespace mepo

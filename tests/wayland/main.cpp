@@ -1,23 +1,27 @@
-// Test main for the window on a real Wayland compositor (run through
-// tests/wayland/on_compositor), where Qt runs on its native Wayland platform.
+// Test main for the window on a real Wayland compositor, where Qt runs on
+// its native Wayland platform: run through the script that starts the
+// compositor (MEPO_RUNNER), which hands the program the variable
+// MEPO_RUNNER_VARIABLE besides WAYLAND_DISPLAY. Shared by the programs of
+// tests/wayland (on_compositor) and tests/sway (on_sway).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
+#include "ui/desktop/desktop.h"
 #include "ui/toolkit/fonts.h"
-#include "ui/desktop/wayland_decorations.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv("MEPO_HOST_DISPLAY").isEmpty()) {
-        std::fprintf(stderr, "no Wayland compositor: run through tests/wayland/on_compositor\n");
+    if (qgetenv("WAYLAND_DISPLAY").isEmpty() || qgetenv(MEPO_RUNNER_VARIABLE).isEmpty()) {
+        std::fprintf(stderr, "no Wayland compositor: run through %s\n", MEPO_RUNNER);
         return 1;
     }
-    mepo::keepQtTitleBarsOff();  // as the game's own start does
+    mepo::Desktop::beforeQt();  // as the game's own start does
     QApplication app(argc, argv);
-    if (!mepo::onNativeWayland()) {
-        std::fprintf(stderr, "Qt did not choose its Wayland platform\n");
+    if (std::strcmp(mepo::Desktop::current().name(), "wayland") != 0) {
+        std::fprintf(stderr, "the game did not choose its Wayland desktop\n");
         return 1;
     }
     mepo::installChineseFontFallbacks();

@@ -1,6 +1,6 @@
 // The title bar and borders a window draws itself where the desktop leaves
 // them to the window (a Wayland compositor without server-side title bars,
-// such as GNOME's or weston; see wayland_decorations.h). For the game's
+// such as GNOME's or weston; see wayland/title_bars.h). For the game's
 // window: the icon, the caption, buttons to minimise, maximise or restore
 // and close, borders and corners that resize it, the title bar's top edge
 // and corners included, and a double click on the bar that maximises or

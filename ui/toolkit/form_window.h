@@ -8,16 +8,18 @@
 // assignment at once, so the game lays itself out before the assignment
 // returns; the window itself is asked for its new place and size once, when
 // the running handler has finished, so it never passes through half-done
-// sizes on the screen. How it is asked is the desktop's affair
-// (ui/desktop/placement.h).
+// sizes on the screen. The window's placement on its desktop keeps that
+// request and makes it as that desktop wants (ui/desktop/placement.h).
+//
+// The resize handler keeps the rule of the game's handlers: it runs at once
+// inside the game's own assignment of the outer size, but a resize that
+// the desktop makes while a handler runs (under its message box) is laid
+// out once that handler has finished.
 #pragma once
 
 #include <QMainWindow>
 #include <QMargins>
 #include <memory>
-#include <optional>
-
-class QScreen;
 
 namespace mepo {
 
@@ -76,7 +78,7 @@ public:
     // window; null elsewhere.
     OwnFrame* ownFrame() const { return ownFrame_; }
     // How many times the window was mapped afresh to show a new size
-    // (native Wayland only).
+    // (where the desktop alone places windows).
     int remaps() const;
 
 protected:
@@ -85,37 +87,21 @@ protected:
 
 private:
     class ClientArea;
-    QScreen* monitor() const;
     void setClientSize(int widthPx, int heightPx);
+    // The client area changed size: laid out at once, or once the running
+    // handler has finished.
+    void clientAreaResized();
     void runResize();
-    void moveFrame(std::optional<double> leftTwips, std::optional<double> topTwips);
-    // Around the client area inside the window: the game's own title bar
-    // and borders, and the menu bar.
-    QMargins windowMargins() const;
-    // Everything around the client area: the desktop's frame besides.
+    // Everything around the client area: the desktop's frame, the window's
+    // own title bar and borders, the menu bar.
     QMargins outerMargins() const;
-    QSize windowSizeFor(QSize client) const;
-    QSize clientSize() const;  // as asked for, while the request waits
-    // Asks the window for the wanted place and size, now or, while a handler
-    // runs, once it has finished.
-    void requestGeometry();
-    void applyGeometry();
-    // The desktop's answer calls for the last request again, by the frame
-    // the window has now.
-    void placeAgain();
 
     QWidget* client_;
     OwnFrame* ownFrame_ = nullptr;
     std::unique_ptr<Placement> placement_;
     int resizeRuns_ = 0;
-    std::optional<QPoint> wantedPos_;     // frame top-left, pixels
-    std::optional<QSize> wantedClient_;   // client area, pixels
-    bool applyQueued_ = false;
-    // The last request made of the window, and the bottom reserve of the
-    // centring that made it, if one did.
-    std::optional<QPoint> askedPos_;
-    std::optional<QSize> askedClient_;
-    std::optional<double> centredWith_;
+    bool assigning_ = false;    // the game assigns the outer size
+    bool resizeWaits_ = false;  // a resize waits for the running handler
 };
 
 }  // namespace mepo

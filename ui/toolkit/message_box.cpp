@@ -2,8 +2,7 @@
 
 #include <QMessageBox>
 
-#include "desktop/own_frame.h"
-#include "desktop/wayland_decorations.h"
+#include "desktop/desktop.h"
 
 namespace mepo {
 
@@ -23,7 +22,7 @@ void showMessage(QWidget* owner, const std::string& text) {
     // them its own: what a test reads to check the game's texts byte for byte.
     box.setProperty(kGivenTextProperty, QByteArray::fromStdString(text));
     // Its caption shown where the desktop leaves the title bar to the box.
-    if (windowsDrawOwnTitleBars()) new OwnFrame(box, OwnFrame::Kind::Box);
+    Desktop::current().frameFor(box, OwnFrame::Kind::Box);
     box.exec();
 }
 

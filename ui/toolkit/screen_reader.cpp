@@ -44,7 +44,7 @@ namespace {
 
 const QString kObjectPaths = QStringLiteral("/org/a11y/atspi/accessible/");
 
-// Qt's AT-SPI connection, where Qt runs its bridge (X11, Wayland); it is
+// Qt's AT-SPI connection, where Qt runs its bridge (the desktops of Linux); it is
 // made once the bus's address is known, so it is asked for each time.
 std::optional<QDBusConnection> accessibilityBus() {
     QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration();

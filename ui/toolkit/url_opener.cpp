@@ -6,7 +6,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "desktop/wayland_decorations.h"
+#include "desktop/desktop.h"
 
 namespace mepo {
 
@@ -18,13 +18,13 @@ UrlOpener desktopUrlOpener() {
         const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (opener.isEmpty()) {
             // Qt's own way would hand the game's environment on as it is.
-            if (environmentIsThePlayers()) QDesktopServices::openUrl(QUrl(address));
+            if (Desktop::current().environmentIsThePlayers()) QDesktopServices::openUrl(QUrl(address));
             return;
         }
         QProcess browser;
         browser.setProgram(opener);
         browser.setArguments({address});
-        browser.setProcessEnvironment(environmentForPrograms());
+        browser.setProcessEnvironment(Desktop::current().environmentForPrograms());
         browser.setStandardOutputFile(QProcess::nullDevice());
         browser.setStandardErrorFile(QProcess::nullDevice());
         browser.startDetached();

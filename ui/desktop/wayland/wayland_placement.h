@@ -4,29 +4,34 @@
 // mapped afresh: hidden, back to its normal state, resized and shown again,
 // the compositor places it as it places every new window, on the screen,
 // and nothing it had configured for the old window (maximised, full screen,
-// tiled) can contradict the new size. The window blinks once for it.
+// tiled) can contradict the new size. The window blinks once for it, once
+// no handler runs and no message box is open.
 #pragma once
 
-#include "placement.h"
+#include <memory>
+
+#include "../placement.h"
 
 namespace mepo {
 
 class WaylandPlacement : public Placement {
 public:
-    WaylandPlacement(QWidget& window, SizeFor sizeFor, Defer defer);
+    WaylandPlacement(QMainWindow& window, Handlers handlers);
 
-    QMargins frame() const override;
-    void place(std::optional<QPoint> frameTopLeft, QSize client) override;
     bool placesWindow() const override { return false; }
     int remaps() const override { return remaps_; }
 
-private:
-    void remap(QSize client);
+protected:
+    void place() override;
 
-    QWidget& window_;
-    SizeFor sizeFor_;
-    Defer defer_;
+private:
+    void remap();
+
+    bool remapQueued_ = false;
     int remaps_ = 0;
 };
+
+// The placement above, as the desktop makes it for a main window.
+std::unique_ptr<Placement> waylandPlacement(QMainWindow& window, Placement::Handlers handlers);
 
 }  // namespace mepo
