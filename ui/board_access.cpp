@@ -213,7 +213,7 @@ QAccessibleInterface* BoardCell::table() const { return &table_; }
 QString BoardCell::text(QAccessible::Text t) const {
     if (!isValid()) return {};
     const BoardView& view = *table_.view();
-    if (t == QAccessible::Name) return view.blank() ? kEmptyCellName : tileName(view.state().board(at_.col, at_.row));
+    if (t == QAccessible::Name) return tileName(view.blank() ? 0 : view.state().board(at_.col, at_.row));
     if (t == QAccessible::Description) return rowWords(at_.row) + QStringLiteral("，") + columnWords(at_.col);
     return {};
 }
@@ -303,7 +303,7 @@ void BoardAccess::renamed() {
 void BoardAccess::renamed(Cell a, Cell b) {
     if (!QAccessible::isActive() || !table_) return;
     send(table_->madeCell(a), QAccessible::NameChanged);
-    if (!(b == a)) send(table_->madeCell(b), QAccessible::NameChanged);
+    if (b != a) send(table_->madeCell(b), QAccessible::NameChanged);
 }
 
 void BoardAccess::reshape() {

@@ -25,6 +25,8 @@ static_assert(namesApart(), "every picture needs a Chinese name of its own, othe
 
 }  // namespace
 
-QString tileName(int code) { return code == 0 ? kEmptyCellName : QString::fromUtf8(kPictures[pictureOf(code)].chinese); }
+QString tileName(int code) {
+    return QString::fromUtf8(code == 0 ? kEmpty.data() : kPictures[pictureOf(code)].chinese);
+}
 
 }  // namespace mepo

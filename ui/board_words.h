@@ -11,7 +11,6 @@ namespace mepo {
 // A cell's name: its tile's picture in Chinese (企鹅), as the board draws it
 // from the sheet, or 空 for an empty cell (code 0).
 QString tileName(int code);
-inline const QString kEmptyCellName = QStringLiteral("空");
 
 // A tile picked as the first of a pair.
 inline QString pickedWords(const QString& picture) { return picture + QStringLiteral("，选中"); }

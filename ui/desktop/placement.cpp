@@ -53,13 +53,7 @@ void Placement::asked() {
     }
     // Once the running handler has finished: the window never passes
     // through the half-done sizes of a command on the screen.
-    if (madeWhenIdle_) return;
-    madeWhenIdle_ = true;
-    handlers_.afterThem([self = QPointer<Placement>(this)] {
-        if (!self) return;
-        self->madeWhenIdle_ = false;
-        self->makeRequest();
-    });
+    once(madeWhenIdle_, handlers_.afterThem, [this] { makeRequest(); });
 }
 
 void Placement::makeRequest() {
@@ -70,12 +64,18 @@ void Placement::makeRequest() {
 }
 
 void Placement::placeAgainWhenQuiet() {
-    if (againWhenQuiet_) return;
-    againWhenQuiet_ = true;
-    handlers_.whenQuiet([self = QPointer<Placement>(this)] {
+    once(againWhenQuiet_, handlers_.whenQuiet, [this] {
+        if (!waiting_) place();  // else a newer request is on its way
+    });
+}
+
+void Placement::once(bool& queued, const Defer& defer, std::function<void()> work) {
+    if (queued) return;
+    queued = true;
+    defer([self = QPointer<Placement>(this), &queued, work = std::move(work)] {
         if (!self) return;
-        self->againWhenQuiet_ = false;
-        if (!self->waiting_) self->place();  // else a newer request is on its way
+        queued = false;
+        work();
     });
 }
 

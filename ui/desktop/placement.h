@@ -98,6 +98,11 @@ protected:
     // The desktop's answer calls for the request again: made once no
     // handler runs and no message box is open.
     void placeAgainWhenQuiet();
+    // Runs work by one of the handlers' rules (afterThem, whenQuiet), once
+    // however often it is asked before it has run, and never once the
+    // placement has gone; queued is the flag of that work.
+    using Defer = std::function<void(std::function<void()>)>;
+    void once(bool& queued, const Defer& defer, std::function<void()> work);
 
 private:
     // A new request starts from the window as it stands, with no place.

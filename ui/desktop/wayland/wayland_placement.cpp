@@ -1,7 +1,6 @@
 #include "wayland_placement.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 namespace mepo {
 
@@ -18,13 +17,7 @@ void WaylandPlacement::place() {
     }
     // Once the menu that gave the command has quite finished, and never
     // under an open message box; by the request as it stands then.
-    if (remapQueued_) return;
-    remapQueued_ = true;
-    handlers().whenQuiet([self = QPointer<WaylandPlacement>(this)] {
-        if (!self) return;
-        self->remapQueued_ = false;
-        self->remap();
-    });
+    once(remapQueued_, handlers().whenQuiet, [this] { remap(); });
 }
 
 void WaylandPlacement::remap() {
