@@ -86,4 +86,11 @@ inline constexpr std::array<Picture, 60> kPictures{{
     {0x231B, "hourglass", "沙漏"},
 }};
 
+// The picture a tile code shows. Codes 1..59 have their own square (units
+// digit the sheet column, tens digit the row); higher codes, dealt from level
+// 5 or 6 on, wrap round to 1 + (code - 1) mod 59, which keeps the up to 24
+// consecutive codes of any one level apart. Code 0, an empty cell, shows
+// picture 0, which is never dealt.
+constexpr int pictureOf(int code) { return code < 1 ? 0 : 1 + (code - 1) % 59; }
+
 }  // namespace mepo

@@ -50,6 +50,7 @@
 #include <vector>
 
 #include "measure.h"
+#include "ui/desktop/desktop.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
 
@@ -266,8 +267,9 @@ int main(int argc, char* argv[]) {
     }
     mepo::installChineseFontFallbacks();
 
-    mepo::Form1 form;
-    QWidget* board = form.Picture1;
+    const std::unique_ptr<mepo::Desktop> desktop = mepo::Desktop::make();
+    mepo::Form1 form(*desktop, {});
+    QWidget* board = form.findChild<QWidget*>(QStringLiteral("Picture1"));
     PaintLog paints(board);
     form.show();
 
@@ -320,10 +322,10 @@ int main(int argc, char* argv[]) {
     struct Step {
         const char* from;
         const char* to;
-        mepo::MenuItem* item;
+        mepo::Part item;
     };
-    const Step steps[] = {{"初级", "高级", &form.meuHigh}, {"高级", "中级", &form.meuMiddle},
-                          {"中级", "初级", &form.meuBase}};
+    const Step steps[] = {{"初级", "高级", mepo::Part::meuHigh}, {"高级", "中级", mepo::Part::meuMiddle},
+                          {"中级", "初级", mepo::Part::meuBase}};
     std::map<std::string, std::vector<double>> times;
     std::map<std::string, int> centredCount, failures;
     int failed = 0;
@@ -333,7 +335,7 @@ int main(int argc, char* argv[]) {
             const std::string name = std::string(s.from) + " → " + s.to;
             const size_t paintsBefore = paints.paints.size();
             const double t0 = nowMs();
-            s.item->click();
+            form.session().click(s.item);
             const double returned = nowMs();
             const bool settled = waitQuiet(t0);
 

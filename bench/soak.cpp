@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "measure.h"
+#include "ui/desktop/desktop.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
 
@@ -65,8 +66,10 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     mepo::installChineseFontFallbacks();
-    mepo::Form1 form;
-    QWidget* board = form.Picture1;
+    const std::unique_ptr<mepo::Desktop> desktop = mepo::Desktop::make();
+    mepo::Form1 form(*desktop, {});
+    QWidget* board = form.findChild<QWidget*>(QStringLiteral("Picture1"));
+    const mepo::GameState& st = form.session().state();
     PaintCounter paints(board);
 
     int boxes = 0;
@@ -96,15 +99,15 @@ int main(int argc, char* argv[]) {
         app.processEvents(QEventLoop::WaitForMoreEvents);
     untilPainted(0, 5000);
 
-    form.meuHigh.click();
+    form.session().click(mepo::Part::meuHigh);
     untilPainted(paints.count, 5000);
-    if (form.st.cols != 24 || form.st.rows != 14) {
-        std::printf("error: 高级 gave a %d x %d board, not 24 x 14\n", form.st.cols, form.st.rows);
+    if (st.cols != 24 || st.rows != 14) {
+        std::printf("error: 高级 gave a %d x %d board, not 24 x 14\n", st.cols, st.rows);
         return 1;
     }
 
-    std::printf("platform: %s, board %d x %d, %d deals\n", qPrintable(QGuiApplication::platformName()), form.st.cols,
-                form.st.rows, deals);
+    std::printf("platform: %s, board %d x %d, %d deals\n", qPrintable(QGuiApplication::platformName()), st.cols,
+                st.rows, deals);
     long rss100 = -1, rssLast = -1;
     int unpainted = 0;
     std::vector<double> dealMs;
@@ -112,7 +115,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i <= deals; ++i) {
         const long before = paints.count;
         const double t = nowMs();
-        form.start.click();
+        form.session().click(mepo::Part::start);
         if (!untilPainted(before, 5000)) ++unpainted;
         dealMs.push_back(nowMs() - t);
         if (i == 100) rss100 = statusKib(0, "VmRSS");
@@ -129,7 +132,7 @@ int main(int argc, char* argv[]) {
     std::printf("difference: %+ld KiB\n", diff);
     std::printf("within 1 MiB: %s\n", diff <= 1024 && diff >= -1024 ? "yes" : "NO");
     std::printf("VmHWM (peak): %ld KiB\n", statusKib(0, "VmHWM"));
-    std::printf("level %d, message boxes closed: %d, deals without a board paint: %d\n", form.st.level, boxes,
+    std::printf("level %d, message boxes closed: %d, deals without a board paint: %d\n", st.level, boxes,
                 unpainted);
     return unpainted || boxes ? 1 : 0;
 }

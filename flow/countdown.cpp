@@ -4,28 +4,28 @@
 
 namespace mepo {
 
-TickOutcome countdownTick(GameState& s) {
-    s.timeLeft = static_cast<int16_t>(s.timeLeft - 1);
+void startClock(Clock& c, int seconds) {
+    c.timeTotal = static_cast<int16_t>(seconds);
+    c.timeLeft = static_cast<int16_t>(seconds);
+}
+
+TickOutcome countdownTick(Clock& c) {
+    c.timeLeft = static_cast<int16_t>(c.timeLeft - 1);
     TickOutcome out;
-    out.timedOut = s.timeLeft < 1;
-    out.announce = out.timedOut && s.gaveUp != 1;
+    out.timedOut = c.timeLeft < 1;
+    out.announce = out.timedOut && c.gaveUp != 1;
     return out;
 }
 
 void endGame(GameState& s) { s.level = 1; }
 
-double timeBarWidth(const GameState& s, double outerWidth) {
-    if (s.timeTotal <= 0 || s.designW <= 0) return 0;
-    const double left = std::max<int>(s.timeLeft, 0);
-    return left / s.timeTotal * kTimeBarDesignWidth * (outerWidth / s.designW);
+double timeShare(const Clock& c) {
+    if (c.timeTotal <= 0) return 1;
+    return static_cast<double>(std::max<int>(c.timeLeft, 0)) / c.timeTotal;
 }
 
-std::string timeCaption(const GameState& s) {
-    return "剩余时间:" + std::to_string(std::max<int>(s.timeLeft, 0)) + "秒";
-}
+std::string timeCaption(const Clock& c) { return "剩余时间:" + std::to_string(std::max<int>(c.timeLeft, 0)) + "秒"; }
 
-std::string timeOutMessage(const std::string& scoreCaption) {
-    return "对不起，时间到了!你的最后" + scoreCaption;
-}
+std::string timeOutMessage(const std::string& scoreCaption) { return "对不起，时间到了!你的最后" + scoreCaption; }
 
 }  // namespace mepo

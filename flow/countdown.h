@@ -1,12 +1,25 @@
-// The 180-second clock of a game: one tick a second lowers the remaining
-// time; the tick that brings it below 1 ends the game.
+// The clock of a game: the seconds it allows, and one tick a second that
+// lowers the remaining time; the tick that brings it below 1 ends the game.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "game/state.h"
 
 namespace mepo {
+
+// Seconds a game allows, at every level and difficulty.
+inline constexpr int kSecondsPerGame = 180;
+
+struct Clock {
+    int16_t timeTotal = 0;  // seconds allowed for the current game (0 before the first)
+    int16_t timeLeft = 0;   // seconds remaining
+    int16_t gaveUp = 0;     // 1 once the player has given up, for the rest of the run
+};
+
+// A deal: the full time again.
+void startClock(Clock& c, int seconds = kSecondsPerGame);
 
 struct TickOutcome {
     bool timedOut = false;  // the game ends on this tick
@@ -14,22 +27,20 @@ struct TickOutcome {
 };
 
 // Lowers the remaining time by one second and tells whether the game ends.
-TickOutcome countdownTick(GameState& s);
+TickOutcome countdownTick(Clock& c);
 
 // The end of a game: play returns to level 1 (the grid keeps its tiles).
 void endGame(GameState& s);
 
-// Width of the time bar, in twips: the remaining share of 7215 twips scaled
-// by the window's outer width against its design width. A negative remaining
-// time (continuing a finished game) gives an empty bar.
-double timeBarWidth(const GameState& s, double outerWidth);
+// The share of the game's time still left, for the time bar: 0 to 1, never
+// below nothing (continuing a finished game), and the whole bar before the
+// first game.
+double timeShare(const Clock& c);
 
 // "剩余时间:<n>秒", never below 0 seconds.
-std::string timeCaption(const GameState& s);
+std::string timeCaption(const Clock& c);
 
 // "对不起，时间到了!你的最后" followed by the score label's caption.
 std::string timeOutMessage(const std::string& scoreCaption);
-
-inline constexpr double kTimeBarDesignWidth = 7215;
 
 }  // namespace mepo

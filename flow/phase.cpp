@@ -21,13 +21,13 @@ void onContinue(Phase& p) {
     p.pause = true;
 }
 
-void onGiveUp(Phase& p, GameState& s) {
+void onGiveUp(Phase& p, Clock& c) {
     p.timer1 = true;
-    s.timeLeft = 1;
+    c.timeLeft = 1;
     p.pause = false;
     p.reDo = false;
     p.fail = false;
-    s.gaveUp = 1;
+    c.gaveUp = 1;
 }
 
 void onTimeOut(Phase& p) {

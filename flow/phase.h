@@ -4,7 +4,7 @@
 // shows it.
 #pragma once
 
-#include "game/state.h"
+#include "countdown.h"
 
 namespace mepo {
 
@@ -22,7 +22,7 @@ void onPause(Phase& p);
 void onContinue(Phase& p);
 // Give up: the clock runs on to its last second, and the game then ends
 // without the time-out message, now and in every later game of the run.
-void onGiveUp(Phase& p, GameState& s);
+void onGiveUp(Phase& p, Clock& c);
 void onTimeOut(Phase& p);   // the game is over: settings usable again
 void onLevelWon(Phase& p);  // the clock stops until the next level is dealt
 

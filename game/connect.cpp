@@ -27,20 +27,23 @@ bool anyStepped(int a, int b, int step, F f) {
 
 class Search {
 public:
-    Search(GameState& s, const std::function<void()>& qx) : s_(s), qx_(qx) {}
+    explicit Search(GameState& s) : s_(s) {}
 
-    bool run() {
+    Connection run() {
         load();
-        if (x1 == x2 && y1 == y2) return false;  // a tile never links with itself
-        if (x1 == x2) return sameColumn();
-        if (y1 == y2) return sameRow();
-        return apart();
+        Connection c;
+        if (x1 == x2 && y1 == y2) return c;  // a tile never links with itself
+        c.linked = x1 == x2 ? sameColumn() : y1 == y2 ? sameRow() : apart();
+        c.framesRaised = framesRaised_;
+        return c;
     }
 
 private:
     GameState& s_;
-    const std::function<void()>& qx_;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    // True while the candidate under test has met no tile.
+    int16_t wayClear = kFalse;
+    bool framesRaised_ = false;
 
     void load() {
         x1 = s_.pick(1, 1);
@@ -68,9 +71,9 @@ private:
     // A column k beside both tiles of one column: the path goes out along
     // rows y1 and y2 and along column k between them.
     bool sideColumn(int k) {
-        s_.wayClear = kTrue;
-        if (anyFromTo(y1, y2, [&](int t) { return occupied(k, t); })) s_.wayClear = kFalse;
-        return s_.wayClear == kTrue;
+        wayClear = kTrue;
+        if (anyFromTo(y1, y2, [&](int t) { return occupied(k, t); })) wayClear = kFalse;
+        return wayClear == kTrue;
     }
 
     bool sameColumn() {
@@ -78,7 +81,7 @@ private:
         // V1: straight.
         if (!anyStepped(y1 + s, y2 - s, s, [&](int t) { return occupied(x1, t); }))
             return found({{x1, y1}, {x2, y2}});
-        if (qx_) qx_();
+        framesRaised_ = true;
         // V2: around on the right.
         for (int k = x1 + 1; k <= s_.cols + 1; ++k) {
             if (occupied(k, y1) || occupied(k, y2)) break;
@@ -94,9 +97,9 @@ private:
 
     // A row r above or below both tiles of one row.
     bool sideRow(int r) {
-        s_.wayClear = kTrue;
-        if (anyFromTo(x1, x2, [&](int u) { return occupied(u, r); })) s_.wayClear = kFalse;
-        return s_.wayClear == kTrue;
+        wayClear = kTrue;
+        if (anyFromTo(x1, x2, [&](int u) { return occupied(u, r); })) wayClear = kFalse;
+        return wayClear == kTrue;
     }
 
     bool sameRow() {
@@ -122,16 +125,16 @@ private:
         const int sy = sgn(y2 - y1);
         // G1: turning column from the first tile's column to the second's.
         for (int c = x1;; c += sx) {
-            s_.wayClear = kTrue;
+            wayClear = kTrue;
             if (c != x1 && occupied(c, y1)) {
-                s_.wayClear = kFalse;
+                wayClear = kFalse;
                 break;
             }
             if (anyStepped(y1 + sy, y2 - sy, sy, [&](int t) { return occupied(c, t); }))
-                s_.wayClear = kFalse;
+                wayClear = kFalse;
             if (anyStepped(c, x2 - sx, sx, [&](int u) { return occupied(u, y2); }))
-                s_.wayClear = kFalse;
-            if (s_.wayClear == kTrue) {
+                wayClear = kFalse;
+            if (wayClear == kTrue) {
                 if (c == x1) return found({{x1, y1}, {x1, y2}, {x2, y2}});
                 if (c == x2) return found({{x1, y1}, {x2, y1}, {x2, y2}});
                 return found({{x1, y1}, {c, y1}, {c, y2}, {x2, y2}});
@@ -140,12 +143,12 @@ private:
         }
         // G2: turning row strictly between the tiles.
         for (int r = y1 + sy; sy > 0 ? r <= y2 - sy : r >= y2 - sy; r += sy) {
-            s_.wayClear = kTrue;
+            wayClear = kTrue;
             if (occupied(x1, r)) break;
-            if (anyFromTo(x1, x2, [&](int u) { return occupied(u, r); })) s_.wayClear = kFalse;
+            if (anyFromTo(x1, x2, [&](int u) { return occupied(u, r); })) wayClear = kFalse;
             if (anyStepped(r, y2 - sy, sy, [&](int t) { return occupied(x2, t); }))
-                s_.wayClear = kFalse;
-            if (s_.wayClear == kTrue) return found({{x1, y1}, {x1, r}, {x2, r}, {x2, y2}});
+                wayClear = kFalse;
+            if (wayClear == kTrue) return found({{x1, y1}, {x1, r}, {x2, r}, {x2, y2}});
         }
         // G3: around above both; pick 1 becomes the upper tile.
         if (y1 > y2) swapPicks();
@@ -188,7 +191,7 @@ void xchg(GameState& s) {
     std::swap(s.pick(1, 2), s.pick(2, 2));
 }
 
-bool connect(GameState& s, const std::function<void()>& qx) { return Search(s, qx).run(); }
+Connection connect(GameState& s) { return Search(s).run(); }
 
 std::vector<Cell> pathPoints(const GameState& s) {
     std::vector<Cell> pts;

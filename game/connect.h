@@ -3,7 +3,7 @@
 // ring around the play area included?
 #pragma once
 
-#include <functional>
+#include <vector>
 
 #include "state.h"
 
@@ -12,13 +12,22 @@ namespace mepo {
 // Exchanges the columns and rows of the two picks; the codes stay.
 void xchg(GameState& s);
 
+// What a search found. It draws nothing: whoever shows the board does what
+// it reports.
+struct Connection {
+    bool linked = false;  // s.path holds the link
+    // A same-column straight link was blocked: both picks' frames are raised
+    // at that moment, before the search goes round the side (and before the
+    // link, if one is found there, is drawn).
+    bool framesRaised = false;
+    explicit operator bool() const { return linked; }
+};
+
 // Searches from pick 1 to pick 2 in the fixed order of shapes and scans.
 // On success writes the corner points to s.path (column -1 after the last
-// point) and returns true. qx is called when a same-column straight link is
-// blocked: both frames are then redrawn raised at once, before the search goes
-// round the side. The search may exchange the picks (around above, below, left
-// or right, point 1 is the upper or the left tile).
-bool connect(GameState& s, const std::function<void()>& qx = {});
+// point). The search may exchange the picks (around above, below, left or
+// right, point 1 is the upper or the left tile).
+Connection connect(GameState& s);
 
 // The points of s.path, up to the first column of -1.
 std::vector<Cell> pathPoints(const GameState& s);

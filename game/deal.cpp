@@ -20,8 +20,6 @@ void deal(GameState& s, UniformSource& random) {
         std::swap(s.board(x1, y1), s.board(x2, y2));
     }
 
-    s.timeTotal = kSecondsPerGame;
-    s.timeLeft = kSecondsPerGame;
     s.picked = kFalse;
 }
 

@@ -12,10 +12,8 @@ inline int tileCode(int level, int kind) { return (level - 1) * 10 + kind; }
 
 // Clears the whole grid (ring and beyond too, so tiles of a larger earlier
 // board can never block a path unseen), fills column i of the play area with
-// the code of kind i, makes cols x rows random exchanges, and restarts the
-// clock at 180 seconds with nothing selected.
+// the code of kind i, makes cols x rows random exchanges, and leaves nothing
+// selected.
 void deal(GameState& s, UniformSource& random);
-
-inline constexpr int kSecondsPerGame = 180;
 
 }  // namespace mepo

@@ -7,7 +7,7 @@ namespace mepo {
 void takeLink(GameState& s) {
     s.board(s.pick(1, 1), s.pick(1, 2)) = 0;
     s.board(s.pick(2, 1), s.pick(2, 2)) = 0;
-    s.pending.push_back({pathPoints(s)});
+    s.pending.push_back({pathPoints(s), s.pick(1, 0)});
 }
 
 std::vector<Cell> visitedCells(const std::vector<Cell>& points) {

@@ -1,6 +1,7 @@
-// The whole state of one run of the game: the board grid, the two picked
-// tiles, the path of the last link, the clock, the level and the score.
-// Plain data, read and written directly by the rules and by the window.
+// The rules' state of one run of the game: the board grid, the two picked
+// tiles, the path of the last link, the level and the score. Plain data,
+// read and written directly by the rules; the clock is the flow's
+// (flow/countdown.h), the layout the window's.
 #pragma once
 
 #include <array>
@@ -29,6 +30,7 @@ struct Cell {
 // its two to four corner points, tiles first and last.
 struct Link {
     std::vector<Cell> points;
+    int16_t code = 0;  // the picture of its two tiles
     // The play area (columns 1..dealtCols, rows 1..dealtRows) that a later
     // deal drew its tiles over; 0 while no deal did.
     int dealtCols = 0;
@@ -61,18 +63,11 @@ struct GameState {
     int16_t rows = 10;       // rows of the play area
     int16_t clickCol = 0;    // cell under the last press on the board
     int16_t clickRow = 0;
-    int16_t picked = kFalse;    // a first tile is selected
-    int16_t wayClear = kFalse;  // scratch flag of the connection search
-    int16_t timeTotal = 0;   // seconds allowed for the current game
-    int16_t timeLeft = 0;    // seconds remaining
-    int16_t level = 1;       // current level, from 1
+    int16_t picked = kFalse;  // a first tile is selected
+    int16_t level = 1;        // current level, from 1
     // Points since start-up, never reset. Wide enough that no reachable
     // play overflows it (a 24 x 14 level alone is worth thousands).
     int64_t score = 0;
-    int16_t gaveUp = 0;      // 1 once the player has given up
-    int32_t designW = 0;     // client width at start-up, twips
-    int32_t designH = 0;     // client height at start-up, twips
-    int16_t sizing = 0;      // 1 while a difficulty command resizes the window
 
     // Links drawn but not yet erased and scored, oldest first.
     std::vector<Link> pending;

@@ -14,11 +14,6 @@ inline constexpr int kFrameTwips = 500;  // a frame spans pixel offsets 0 and 33
 // Top-left corner of a cell, in twips.
 inline int cellTwips(int index) { return index * kCellTwips; }
 
-// The cell under a mouse position given in twips: the position is taken to
-// the nearest whole twip (halves to even) and divided by 510, dropping the
-// fraction (toward zero).
-int cellOfPosition(float twips);
-
 // Pixel size of the whole grid, ring included: 884 x 544.
 inline constexpr int kGridWidthPx = kGridCols * kCellPixels;
 inline constexpr int kGridHeightPx = kGridRows * kCellPixels;

@@ -4,8 +4,6 @@
 
 namespace mepo {
 
-int pictureOf(int code) { return code < 1 ? 0 : 1 + (code - 1) % 59; }
-
 void drawTile(Canvas& board, const Canvas& sheet, int col, int row, int code) {
     const int p = pictureOf(code);
     board.copyFrom(sheet, sheetX(p), sheetY(p), kCellPixels, kCellPixels, col * kCellPixels, row * kCellPixels);

@@ -1,6 +1,7 @@
 // Tiles come from the tile sheet: 340 x 204 pixels, 10 x 6 squares of 34 x 34.
 #pragma once
 
+#include "assets/pictures.h"
 #include "canvas.h"
 #include "game/state.h"
 
@@ -8,12 +9,6 @@ namespace mepo {
 
 inline constexpr int kSheetCols = 10;
 inline constexpr int kSheetRows = 6;
-
-// The sheet square that shows a tile code. Codes 1..59 have their own
-// square (units digit the sheet column, tens digit the row); higher codes,
-// dealt from level 5 or 6 on, wrap round to 1 + (code - 1) mod 59, which
-// keeps the up to 24 consecutive codes of any one level apart.
-int pictureOf(int code);
 
 // Sheet pixel of the top-left corner of a picture's square.
 inline int sheetX(int picture) { return (picture % kSheetCols) * 34; }

@@ -27,7 +27,7 @@ struct Pair {
 // Clicks a tile as the mouse does: a press and a release on its cell.
 mepo::Release click(mepo::GameState& s, mepo::Cell c) {
     mepo::pressCell(s, c.col, c.row);
-    return mepo::releaseCell(s, c.col, c.row);
+    return mepo::releaseCell(s, c.col, c.row).what;
 }
 
 // The first pair, in reading order, that two clicks would link.

@@ -5,9 +5,10 @@
 #include <array>
 
 #include "board_view.h"
-#include "board_words.h"
 #include "render/geometry.h"
-#include "toolkit/picture_box.h"
+#include "session/session.h"
+#include "session/words.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace mepo {
 
@@ -72,8 +73,8 @@ public:
         : QAccessibleWidget(&access.view_.board(), QAccessible::Table),
           view_(&access.view_),
           access_(&access),
-          cols_(access.view_.state().cols),
-          rows_(access.view_.state().rows) {
+          cols_(access.view_.session().state().cols),
+          rows_(access.view_.session().state().rows) {
         access.table_ = this;
     }
     ~BoardTable() override {
@@ -112,7 +113,7 @@ public:
     // cells that leave the table and of those that join it.
     void reshape(bool tell) {
         if (!view_) return;
-        const int cols = view_->state().cols, rows = view_->state().rows;
+        const int cols = view_->session().state().cols, rows = view_->session().state().rows;
         if (cols == cols_ && rows == rows_) return;
         for (int r = 1; r <= rows_; ++r)
             for (int c = 1; c <= cols_; ++c)
@@ -147,7 +148,7 @@ public:
         return cell({p.x() / kCellPixels, p.y() / kCellPixels});
     }
     QAccessibleInterface* focusChild() const override {
-        return view_ && view_->focused() ? cell(view_->cursor()) : nullptr;
+        return view_ && view_->focused() ? cell(view_->session().cursor()) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return kBoardName;
@@ -187,8 +188,10 @@ public:
 
 private:
     QAccessibleInterface* pickedCell() const {
-        if (!view_ || view_->state().picked == kFalse) return nullptr;
-        return cell({view_->state().pick(1, 1), view_->state().pick(1, 2)});
+        if (!view_) return nullptr;
+        const GameState& s = view_->session().state();
+        if (s.picked == kFalse) return nullptr;
+        return cell({s.pick(1, 1), s.pick(1, 2)});
     }
     // A cell leaves the table: its readers are told, and it goes.
     void drop(Cell c, bool tell) {
@@ -212,8 +215,9 @@ QAccessibleInterface* BoardCell::table() const { return &table_; }
 
 QString BoardCell::text(QAccessible::Text t) const {
     if (!isValid()) return {};
-    const BoardView& view = *table_.view();
-    if (t == QAccessible::Name) return tileName(view.blank() ? 0 : view.state().board(at_.col, at_.row));
+    const Session& session = table_.view()->session();
+    if (t == QAccessible::Name)
+        return QString::fromStdString(tileName(session.blank() ? 0 : session.state().board(at_.col, at_.row)));
     if (t == QAccessible::Description) return rowWords(at_.row) + QStringLiteral("，") + columnWords(at_.col);
     return {};
 }
@@ -226,7 +230,7 @@ QRect BoardCell::rect() const {
 
 bool BoardCell::isSelected() const {
     if (!isValid()) return false;
-    const GameState& s = table_.view()->state();
+    const GameState& s = table_.view()->session().state();
     return s.picked != kFalse && s.pick(1, 1) == at_.col && s.pick(1, 2) == at_.row;
 }
 
@@ -241,7 +245,7 @@ QAccessible::State BoardCell::state() const {
     s.focusable = true;
     s.selectable = true;
     s.selected = isSelected();
-    s.focused = view.focused() && view.cursor() == at_;
+    s.focused = view.focused() && view.session().cursor() == at_;
     return s;
 }
 
@@ -257,8 +261,9 @@ QAccessibleInterface* boardFactory(const QString&, QObject* object) {
 BoardAccess::BoardAccess(BoardView& view) : view_(view) {}
 
 void BoardAccess::install() {
-    static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
-    (void)factoryInstalled;
+    // The factory makes the table of any board that carries a view; Qt keeps
+    // it once however often it is installed.
+    QAccessible::installFactory(boardFactory);
     // Qt may have made the board a plain widget's interface while it was
     // being built: it is made again, as the table.
     QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&view_.board());

@@ -6,8 +6,11 @@
 
 #include "assets/assets.h"
 #include "board_view.h"
+#include "input.h"
 #include "render/geometry.h"
 #include "render/sheet.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace mepo {
 
@@ -28,8 +31,12 @@ QFont labelFont(const char* family, double points, bool bold) {
 
 }  // namespace
 
-Form1::Form1()
-    : game(MenuItem::Menu, "game", "游戏", 100),
+Form1::Form1(Desktop& desktop, Options options)
+    : FormWindow(desktop, {[this] { return session_.busy(); },
+                           [this](std::function<void()> work) { session_.gate().run(std::move(work)); }}),
+      session_(*this, std::move(options.session)),
+      openUrl_(std::move(options.openUrl)),
+      game(MenuItem::Menu, "game", "游戏", 100),
       start(MenuItem::Item, "start", "开始游戏", 101),
       sdf(MenuItem::Item, "sdf", "-", 102),
       pause(MenuItem::Item, "pause", "暂停"),
@@ -48,8 +55,7 @@ Form1::Form1()
       meuMailtoMe(MenuItem::Item, "meuMailtoMe", "Sorrel主页..."),
       meuWheretoBuy(MenuItem::Item, "meuWheretoBuy", "Where To Buy..."),
       barAboutMepo(MenuItem::Item, "barAboutMepo", "-"),
-      ab(MenuItem::Item, "ab", "关于Mepo(Tazu造型版)", 201),
-      openUrl(desktopUrlOpener()) {
+      ab(MenuItem::Item, "ab", "关于Mepo(Tazu造型版)", 201) {
     setWindowTitle(QStringLiteral("Mepo(Tazu造型版)"));
     setWindowIcon(gameIcon());
     buildControls();
@@ -63,8 +69,12 @@ Form1::Form1()
     centreOnScreen(0);
 }
 
-// The board's view goes first, while the state it reads is still here.
-Form1::~Form1() = default;
+// The board's view and the input go first, while the session they read and
+// the widgets they watch are still here.
+Form1::~Form1() {
+    input_.reset();
+    boardView_.reset();
+}
 
 void Form1::buildControls() {
     QWidget* area = client();
@@ -135,33 +145,28 @@ void Form1::buildMenus() {
 }
 
 void Form1::connectHandlers() {
-    start.onClick = [this](int i) { start_Click(i); };
-    pause.onClick = [this](int) { pause_Click(); };
-    reDo.onClick = [this](int) { reDo_Click(); };
-    Fail.onClick = [this](int) { Fail_Click(); };
-    exit.onClick = [this](int i) { exit_Click(i); };
-    meuBase.onClick = [this](int) { meuBase_Click(); };
-    meuMiddle.onClick = [this](int) { meuMiddle_Click(); };
-    meuHigh.onClick = [this](int) { meuHigh_Click(); };
-    help.onClick = [this](int i) { help_Click(i); };
-    ab.onClick = [this](int i) { ab_Click(i); };
-    meuVisitMyWeb.onClick = [this](int) { meuVisitMyWeb_Click(); };
-    meuMailtoMe.onClick = [this](int) { meuMailtoMe_Click(); };
-    meuWheretoBuy.onClick = [this](int) { meuWheretoBuy_Click(); };
-    Picture1->onMouseDown = [this](int b, int s, float x, float y) { Picture1_MouseDown(b, s, x, y); };
-    Picture1->onMouseUp = [this](int b, int s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
-    // The keyboard's Space or Enter: the left button on the cursor's cell.
-    boardView = std::make_unique<BoardView>(
-        st, *Picture1, [this](float x, float y) { Picture1_MouseDown(1, 0, x, y); },
-        [this](float x, float y) { Picture1_MouseUp(1, 0, x, y); });
-    Timer1.onTick = [this] { Timer1_Timer(); };
-    Timer2.onTick = [this] { Timer2_Timer(); };
+    // Every menu command, press, release and tick goes to the session.
+    const std::pair<MenuItem*, Part> commands[] = {
+        {&start, Part::start},       {&pause, Part::pause},
+        {&reDo, Part::reDo},         {&Fail, Part::Fail},
+        {&exit, Part::exit},         {&meuBase, Part::meuBase},
+        {&meuMiddle, Part::meuMiddle}, {&meuHigh, Part::meuHigh},
+        {&help, Part::help},         {&ab, Part::ab},
+        {&meuVisitMyWeb, Part::meuVisitMyWeb}, {&meuMailtoMe, Part::meuMailtoMe},
+        {&meuWheretoBuy, Part::meuWheretoBuy},
+    };
+    for (auto [menuItem, part] : commands) menuItem->onClick = [this, part = part](int) { session_.click(part); };
+    Picture1->onMouseDown = [this](int b, int s, float x, float y) { session_.press(b, s, x, y); };
+    Picture1->onMouseUp = [this](int b, int s, float x, float y) { session_.release(b, s, x, y); };
+    Timer1.onTick = [this] { session_.tick(TimerId::Timer1); };
+    Timer2.onTick = [this] { session_.tick(TimerId::Timer2); };
+    boardView_ = std::make_unique<BoardView>(session_, *Picture1);
+    input_ = std::make_unique<Input>(session_, *boardView_);
 }
 
 void Form1::closeEvent(QCloseEvent* e) {
     // Closing the window ends the game at once: nothing is asked or saved.
-    Timer1.setEnabled(false);
-    Timer2.setEnabled(false);
+    session_.closing();
     e->accept();
 }
 

@@ -3,19 +3,20 @@
 // number of resizes leaves no drift.
 #include <cmath>
 
-#include "flow/countdown.h"
 #include "form1.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace mepo {
 
+namespace {
+constexpr double kTimeBarDesignWidth = 7215;  // twips
+}  // namespace
+
 void Form1::Form_Load() {
-    st.picked = kFalse;
-    st.cols = 12;
-    st.rows = 10;
-    st.level = 1;
-    rng.reseed(secondsOfTimeOfDay());
-    st.designW = static_cast<int32_t>(std::lround(clientWidth()));
-    st.designH = static_cast<int32_t>(std::lround(clientHeight()));
+    // The game's start: the small board, level 1, nothing picked, the seed.
+    session_.Form_Load();
+    designW = static_cast<int32_t>(std::lround(clientWidth()));
+    designH = static_cast<int32_t>(std::lround(clientHeight()));
 
     // The design record of every control; menu items and timers have no
     // geometry and keep an empty one.
@@ -30,10 +31,15 @@ void Form1::Form_Load() {
     }
 }
 
+double Form1::timeBarWidth(double share) const {
+    if (designW <= 0) return 0;
+    return share * kTimeBarDesignWidth * (outerWidth() / designW);
+}
+
 void Form1::Form_Resize() {
-    if (st.designW <= 0 || st.designH <= 0) return;
-    const double kx = clientWidth() / st.designW;
-    const double ky = clientHeight() / st.designH;
+    if (designW <= 0 || designH <= 0) return;
+    const double kx = clientWidth() / designW;
+    const double ky = clientHeight() / designH;
     const double kf = kx < ky ? kx : ky;
 
     // What a control cannot do (a menu item has no place, a picture box no
@@ -50,11 +56,11 @@ void Form1::Form_Resize() {
     // The time bar shows the time left at its new width, whenever the
     // resize comes: the layout has just given it the whole width. (Before
     // the first deal there is no game, and it stays whole.)
-    if (st.timeTotal > 0) Picture3->set(Prop::Width, timeBarWidth(st, outerWidth()));
+    if (session_.clock().timeTotal > 0) Picture3->set(Prop::Width, timeBarWidth(timeShare(session_.clock())));
 
     // A difficulty command centres the window: horizontally on the screen,
     // vertically in the screen height less 245 twips.
-    if (st.sizing == 1) centreOnScreen(245);
+    if (sizing == 1) centreOnScreen(245);
 }
 
 }  // namespace mepo

@@ -13,21 +13,21 @@ TEST(Phase, EachEventSetsItsRowAndLeavesTheRest) {
     enum Cell { Off, On, Same };
     struct Row {
         const char* event;
-        std::function<void(Phase&, GameState&)> apply;
+        std::function<void(Phase&, Clock&)> apply;
         Cell timer1, pause, reDo, fail, option;
     };
     const Row rows[] = {
-        {"deal", [](Phase& p, GameState&) { onDeal(p); }, On, On, Same, On, Off},
-        {"pause", [](Phase& p, GameState&) { onPause(p); }, Off, Off, On, Same, Same},
-        {"continue", [](Phase& p, GameState&) { onContinue(p); }, On, On, Off, Same, Same},
-        {"give up", [](Phase& p, GameState& s) { onGiveUp(p, s); }, On, Off, Off, Off, Same},
-        {"time-out", [](Phase& p, GameState&) { onTimeOut(p); }, Off, Same, Same, Same, On},
-        {"level won", [](Phase& p, GameState&) { onLevelWon(p); }, Off, Same, Same, Same, Same},
+        {"deal", [](Phase& p, Clock&) { onDeal(p); }, On, On, Same, On, Off},
+        {"pause", [](Phase& p, Clock&) { onPause(p); }, Off, Off, On, Same, Same},
+        {"continue", [](Phase& p, Clock&) { onContinue(p); }, On, On, Off, Same, Same},
+        {"give up", [](Phase& p, Clock& s) { onGiveUp(p, s); }, On, Off, Off, Off, Same},
+        {"time-out", [](Phase& p, Clock&) { onTimeOut(p); }, Off, Same, Same, Same, On},
+        {"level won", [](Phase& p, Clock&) { onLevelWon(p); }, Off, Same, Same, Same, Same},
     };
     for (const Row& row : rows) {
         for (bool start : {false, true}) {
             Phase p{start, start, start, start, start};
-            GameState s;
+            Clock s;
             row.apply(p, s);
             auto expect = [&](const char* what, bool got, Cell want) {
                 const bool value = want == Same ? start : want == On;
@@ -44,7 +44,7 @@ TEST(Phase, EachEventSetsItsRowAndLeavesTheRest) {
 
 TEST(Phase, GiveUpLeavesOneSecondAndIsNeverForgotten) {
     Phase p;
-    GameState s;
+    Clock s;
     s.timeLeft = 120;
     onDeal(p);
     onGiveUp(p, s);

@@ -47,16 +47,13 @@ TEST(Deal, EveryKindComesRowsTimesAtEverySize) {
     }
 }
 
-TEST(Deal, RestartsTheClockWithNothingSelected) {
+TEST(Deal, LeavesNothingSelected) {
     GameState s;
     s.picked = kTrue;
-    s.timeLeft = 3;
     s.score = 450;
     s.level = 4;
     SeededRandom random(1);
     deal(s, random);
-    EXPECT_EQ(s.timeTotal, 180);
-    EXPECT_EQ(s.timeLeft, 180);
     EXPECT_EQ(s.picked, kFalse);
     EXPECT_EQ(s.score, 450);  // the score and the level are the deal's to keep
     EXPECT_EQ(s.level, 4);

@@ -13,7 +13,7 @@ namespace {
 // Presses and releases on one cell, as a click.
 Release click(GameState& s, int col, int row) {
     pressCell(s, col, row);
-    return releaseCell(s, col, row);
+    return releaseCell(s, col, row).what;
 }
 
 }  // namespace
@@ -44,11 +44,11 @@ TEST(Selection, ReleasesThatChangeNothing) {
     // On an empty cell, on the ring, outside the picture.
     for (Cell c : {Cell{3, 3}, Cell{0, 2}, Cell{13, 2}, Cell{40, 40}}) {
         pressCell(s, c.col, c.row);
-        EXPECT_EQ(releaseCell(s, c.col, c.row), Release::Nothing);
+        EXPECT_EQ(releaseCell(s, c.col, c.row).what, Release::Nothing);
     }
     // Pressed on one tile, released on another: only the frame comes back.
     pressCell(s, 5, 5);
-    EXPECT_EQ(releaseCell(s, 2, 2), Release::RestoreFrame);
+    EXPECT_EQ(releaseCell(s, 2, 2).what, Release::RestoreFrame);
     EXPECT_EQ(s.picked, kTrue);
     EXPECT_EQ(s.pick(1, 1), 2);
 }
@@ -58,11 +58,26 @@ TEST(Selection, FrameComesBackOnTilesOfTheOuterRowsAndColumnsToo) {
     test::place(s, {{1, 1}, {12, 10}, {1, 5}, {6, 10}, {4, 4}});
     for (Cell pressed : {Cell{1, 1}, Cell{12, 10}, Cell{1, 5}, Cell{6, 10}}) {
         pressCell(s, pressed.col, pressed.row);
-        EXPECT_EQ(releaseCell(s, 4, 4), Release::RestoreFrame) << pressed.col << "," << pressed.row;
+        EXPECT_EQ(releaseCell(s, 4, 4).what, Release::RestoreFrame) << pressed.col << "," << pressed.row;
     }
     // Pressed on an empty cell: there is no frame to restore.
     pressCell(s, 3, 3);
-    EXPECT_EQ(releaseCell(s, 4, 4), Release::Nothing);
+    EXPECT_EQ(releaseCell(s, 4, 4).what, Release::Nothing);
+}
+
+TEST(Selection, MousePositionToCell) {
+    // Pixels (34, 34) and (33, 33), in twips.
+    EXPECT_EQ(cellOfPosition(34 * 15.0f), 1);
+    EXPECT_EQ(cellOfPosition(33 * 15.0f), 0);
+    EXPECT_EQ(cellOfPosition(509.0f), 0);
+    EXPECT_EQ(cellOfPosition(509.5f), 1);   // halves go to the even twip: 510
+    EXPECT_EQ(cellOfPosition(508.5f), 0);   // ... 508
+    EXPECT_EQ(cellOfPosition(-15.0f), 0);   // toward zero, not down
+    EXPECT_EQ(cellOfPosition(-600.0f), -1);
+    // The right ring column of a 24 x 14 board starts at pixel 850, the bottom ring row at 510.
+    EXPECT_EQ(cellOfPosition(850 * 15.0f), 25);
+    EXPECT_EQ(cellOfPosition(849 * 15.0f), 24);
+    EXPECT_EQ(cellOfPosition(510 * 15.0f), 15);
 }
 
 TEST(Selection, SecondPickDecidesThePair) {
@@ -72,12 +87,12 @@ TEST(Selection, SecondPickDecidesThePair) {
 
     // The same tile twice.
     EXPECT_EQ(click(s, 2, 2), Release::Selected);
-    EXPECT_EQ(click(s, 2, 2), Release::Failed);
+    EXPECT_EQ(click(s, 2, 2), Release::SameTile);
     EXPECT_EQ(s.picked, kFalse);
 
     // Another picture: the pair fails and the second tile is not kept.
     EXPECT_EQ(click(s, 2, 2), Release::Selected);
-    EXPECT_EQ(click(s, 6, 6), Release::Failed);
+    EXPECT_EQ(click(s, 6, 6), Release::OtherPicture);
     EXPECT_EQ(s.picked, kFalse);
     EXPECT_EQ(click(s, 3, 2), Release::Selected);
     EXPECT_EQ(s.pick(1, 1), 3);
@@ -92,18 +107,16 @@ TEST(Selection, SecondPickDecidesThePair) {
     EXPECT_EQ(click(s, 2, 2), Release::Nothing);
 }
 
-TEST(Selection, AFailedPairChangesNeitherBoardNorScoreNorClock) {
+TEST(Selection, AFailedPairChangesNeitherBoardNorScore) {
     GameState s;
     test::fillPlayArea(s, 9);
     test::place(s, {{3, 3}, {8, 7}}, 4);
-    s.timeLeft = 77;
     s.score = 120;
     const auto before = s.cells;
     click(s, 3, 3);
-    EXPECT_EQ(click(s, 8, 7), Release::Failed);
+    EXPECT_EQ(click(s, 8, 7), Release::NoPath);
     EXPECT_EQ(s.cells, before);
     EXPECT_EQ(s.score, 120);
-    EXPECT_EQ(s.timeLeft, 77);
     EXPECT_TRUE(s.pending.empty());
 }
 
@@ -114,16 +127,22 @@ TEST(Selection, ATileNeverLinksWithItself) {
     EXPECT_FALSE(connect(s));
 }
 
-TEST(Selection, QxIsPassedToTheSearch) {
+// A same-column pair blocked straight but linked round the side: the
+// outcome tells that the search raised both frames on its way.
+TEST(Selection, TheOutcomeTellsWhenTheSearchRaisedTheFrames) {
     GameState s;
     test::place(s, {{4, 2}, {4, 6}}, 5);
     test::place(s, {{4, 4}}, 9);
-    int raised = 0;
     pressCell(s, 4, 2);
     releaseCell(s, 4, 2);
     pressCell(s, 4, 6);
-    EXPECT_EQ(releaseCell(s, 4, 6, [&] { ++raised; }), Release::Linked);
-    EXPECT_EQ(raised, 1);
+    const ReleaseOutcome out = releaseCell(s, 4, 6);
+    EXPECT_EQ(out.what, Release::Linked);
+    EXPECT_TRUE(out.framesRaised);
+    test::place(s, {{6, 2}, {7, 2}}, 5);
+    click(s, 6, 2);
+    pressCell(s, 7, 2);
+    EXPECT_FALSE(releaseCell(s, 7, 2).framesRaised);
 }
 
 TEST(Scoring, TenForEveryCellTurnsCountingTwice) {

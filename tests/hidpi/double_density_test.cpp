@@ -14,13 +14,13 @@ TEST_F(FormTest, TilesComeFromTheDoubleSizeSheetPixelForPixel) {
     ASSERT_EQ(form->devicePixelRatio(), 2);
     // Positions and sizes stay in logical pixels and twips.
     EXPECT_EQ(form->clientWidth(), 7485);
-    EXPECT_EQ(form->Picture1->geometry(), QRect(8, 56, 481, 408));
-    form->start.click();
+    EXPECT_EQ(board()->geometry(), QRect(8, 56, 481, 408));
+    item("start").click();
     const QImage sheet = tileSheet2x();
-    const QImage shown = form->Picture1->grab().toImage();
+    const QImage shown = board()->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(962, 816));
     for (auto [col, row] : {std::pair{1, 1}, std::pair{12, 10}, std::pair{7, 4}}) {
-        const int code = form->st.board(col, row);
+        const int code = st().board(col, row);
         const QImage want = sheet.copy((code % 10) * 68, (code / 10) * 68, 68, 68);
         for (int y = 0; y < 68; ++y)
             for (int x = 0; x < 68; ++x)
@@ -30,17 +30,17 @@ TEST_F(FormTest, TilesComeFromTheDoubleSizeSheetPixelForPixel) {
 }
 
 TEST_F(FormTest, BandsFramesAndStripesAreSharpAtTheDeviceResolution) {
-    form->start.click();
-    GameState& s = form->st;
+    item("start").click();
+    GameState& s = st();
     s.board(2, 1) = s.board(1, 1);
-    QTest::mousePress(form->Picture1, Qt::LeftButton, {}, cellCentre(1, 1));
-    const QImage pressed = form->Picture1->grab().toImage();
+    QTest::mousePress(board(), Qt::LeftButton, {}, cellCentre(1, 1));
+    const QImage pressed = board()->grab().toImage();
     // The sunken frame: the top row of the cell, two device pixels thick.
     for (int y : {68, 69}) EXPECT_EQ(pressed.pixel(68 + 20, y), qRgb(128, 128, 128)) << y;
     EXPECT_NE(pressed.pixel(68 + 20, 70), qRgb(128, 128, 128));
-    QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, cellCentre(1, 1));
+    QTest::mouseRelease(board(), Qt::LeftButton, {}, cellCentre(1, 1));
     clickCell(2, 1);
-    const QImage linked = form->Picture1->grab().toImage();
+    const QImage linked = board()->grab().toImage();
     // Band lines 16 and 17 of the cell row: each a pair of device rows, unblended.
     const int x = 68 + 60;
     EXPECT_EQ(linked.pixel(x, 68 + 32), qRgb(105, 105, 255));
@@ -49,10 +49,10 @@ TEST_F(FormTest, BandsFramesAndStripesAreSharpAtTheDeviceResolution) {
     EXPECT_EQ(linked.pixel(x, 68 + 35), qRgb(90, 90, 255));
     // Each pixel of the bar is a block of 2 x 2 device pixels: device pixel
     // (dx, dy) lies on line dx / 2 + dy / 2.
-    const QImage bar = form->Picture3->grab().toImage();
+    const QImage stripes = bar()->grab().toImage();
     for (auto [dx, dy] : {std::pair{20, 0}, std::pair{21, 0}, std::pair{21, 1}, std::pair{40, 7}, std::pair{101, 30}}) {
         const int g = dx / 2 + dy / 2;
-        EXPECT_EQ(bar.pixel(dx, dy), qRgb((25 * g) % 256, 0, 255)) << dx << "," << dy;
+        EXPECT_EQ(stripes.pixel(dx, dy), qRgb((25 * g) % 256, 0, 255)) << dx << "," << dy;
     }
 }
 

@@ -61,19 +61,4 @@ TEST(Frame, QxRaisesBothPicksInTurn) {
     EXPECT_EQ(basicColour(mepo::kLightGrey), qRgb(192, 192, 192));
 }
 
-TEST(Geometry, MousePositionToCell) {
-    // Pixels (34, 34) and (33, 33), in twips.
-    EXPECT_EQ(cellOfPosition(34 * 15.0f), 1);
-    EXPECT_EQ(cellOfPosition(33 * 15.0f), 0);
-    EXPECT_EQ(cellOfPosition(509.0f), 0);
-    EXPECT_EQ(cellOfPosition(509.5f), 1);   // halves go to the even twip: 510
-    EXPECT_EQ(cellOfPosition(508.5f), 0);   // ... 508
-    EXPECT_EQ(cellOfPosition(-15.0f), 0);   // toward zero, not down
-    EXPECT_EQ(cellOfPosition(-600.0f), -1);
-    // The right ring column of a 24 x 14 board starts at pixel 850, the bottom ring row at 510.
-    EXPECT_EQ(cellOfPosition(850 * 15.0f), 25);
-    EXPECT_EQ(cellOfPosition(849 * 15.0f), 24);
-    EXPECT_EQ(cellOfPosition(510 * 15.0f), 15);
-}
-
 }  // namespace mepo

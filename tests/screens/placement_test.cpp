@@ -7,6 +7,8 @@
 #include "screens/screens.h"
 #include "support/modal_closer.h"
 #include "support/settle.h"
+#include "support/desktop.h"
+#include "support/window_parts.h"
 #include "ui/form1.h"
 
 namespace mepo {
@@ -35,7 +37,8 @@ std::string where(const QWidget& w) {
 
 TEST(Monitors, ADifficultyCentresTheWindowOnTheMonitorThatHoldsIt) {
     test::ModalCloser boxes;
-    Form1 form;
+    const std::unique_ptr<Desktop> desktop = test::makeDesktop();
+    Form1 form(*desktop, {});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     // First shown centred on the monitor Qt gives it, nothing kept below.
@@ -50,7 +53,8 @@ TEST(Monitors, ADifficultyCentresTheWindowOnTheMonitorThatHoldsIt) {
         // Dragged there by the player.
         form.move(monitor->geometry().topLeft() + QPoint(40, 30));
         ASSERT_TRUE(test::settle([&] { return form.screen() == monitor; }, 2000)) << where(form);
-        for (MenuItem* item : {&form.meuHigh, &form.meuMiddle, &form.meuBase}) {
+        for (MenuItem* item : {test::partOf<MenuItem>(form, "meuHigh"), test::partOf<MenuItem>(form, "meuMiddle"),
+                                test::partOf<MenuItem>(form, "meuBase")}) {
             item->click();
             QTest::qWait(20);
             const QRect frame = form.frameGeometry();

@@ -11,9 +11,12 @@
 #include <QWindow>
 
 #include "flow/difficulty.h"
+#include "support/desktop.h"
 #include "support/modal_closer.h"
 #include "support/settle.h"
+#include "support/window_parts.h"
 #include "ui/form1.h"
+#include "ui/toolkit/menu_item.h"
 
 namespace mepo {
 
@@ -60,10 +63,10 @@ bool drawsNoTitleBar(const QWidget& w) {
 
 TEST(Sway, DrawsTheTitleBarsAndTheGameNone) {
     test::ModalCloser boxes;
-    Form1 form;
+    const std::unique_ptr<Desktop> desktop = test::makeDesktop();
+    Form1 form(*desktop, {});
     form.show();
     ASSERT_TRUE(settle([&] { return form.windowHandle()->isExposed(); }, 10000));
-    EXPECT_EQ(form.ownFrame(), nullptr);
     EXPECT_TRUE(drawsNoTitleBar(form));
     std::string bar;
     EXPECT_TRUE(settle([&] { return (bar = titleBarOf(form.size())) == kSwaysBar; }, 5000)) << bar;
@@ -77,14 +80,14 @@ TEST(Sway, DrawsTheTitleBarsAndTheGameNone) {
         boxPlain = drawsNoTitleBar(*box);
         settle([&] { return (boxBar = titleBarOf(box->size())) == kSwaysBar; }, 5000);
     };
-    form.help.click();
+    test::partOf<MenuItem>(form, "help")->click();
     ASSERT_EQ(boxes.seen().size(), 1u);
     EXPECT_TRUE(boxPlain);
     EXPECT_EQ(boxBar, kSwaysBar);
 
     // A difficulty maps the window afresh: the new window asks again, and
     // sway draws its title bar again.
-    form.meuHigh.click();
+    test::partOf<MenuItem>(form, "meuHigh")->click();
     const DifficultySize high = difficultySize(Difficulty::High);
     const QSize client(std::lround((high.width - 115) / 15), std::lround((high.height - 690) / 15));
     ASSERT_TRUE(settle([&] { return form.remaps() == 1 && form.windowHandle()->isExposed(); }, 10000));

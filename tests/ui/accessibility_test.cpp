@@ -30,10 +30,10 @@ protected:
         heard.clear();
         FormTest::SetUp();
         board();  // a reader asks for the board
-        form->boardView->say = [this](QAccessibleInterface* about, const QString& words) {
+        BoardView::of(test::FormTest::board())->voice = [this](QAccessibleInterface* about, const QString& words) {
             said.emplace_back(about, words);
         };
-        form->start.click();
+        item("start").click();
         QCoreApplication::processEvents();
     }
     void TearDown() override {
@@ -42,7 +42,7 @@ protected:
         setActive(false);
     }
 
-    QAccessibleInterface* board() { return QAccessible::queryAccessibleInterface(form->Picture1); }
+    QAccessibleInterface* board() { return QAccessible::queryAccessibleInterface(test::FormTest::board()); }
     // The cell of board column col and row row.
     QAccessibleInterface* cell(int col, int row) { return board()->tableInterface()->cellAt(row - 1, col - 1); }
     QString name(int col, int row) { return cell(col, row)->text(QAccessible::Name); }
@@ -51,7 +51,7 @@ protected:
     }
     // What the board said last, and about which object.
     QString lastWords() { return said.empty() ? QString() : said.back().second; }
-    void key(Qt::Key k) { QTest::keyClick(form->Picture1, k); }
+    void key(Qt::Key k) { QTest::keyClick(test::FormTest::board(), k); }
 
     std::vector<std::pair<QAccessibleInterface*, QString>> said;
 };
@@ -71,20 +71,20 @@ TEST_F(AccessibilityTest, BoardIsATableOfTheTilesNamedInChinese) {
     for (int c = 1; c <= 12; ++c)
         for (int r = 1; r <= 10; ++r) {
             QAccessibleTableCellInterface* at = cell(c, r)->tableCellInterface();
-            penguins += form->st.board(c, r) == 9 && name(c, r) == "企鹅" && at->rowIndex() == r - 1 &&
+            penguins += st().board(c, r) == 9 && name(c, r) == "企鹅" && at->rowIndex() == r - 1 &&
                         at->columnIndex() == c - 1;
         }
     EXPECT_EQ(penguins, 10);
-    form->st.board(1, 1) = 60;  // past the sheet: named as the picture drawn for it
+    st().board(1, 1) = 60;  // past the sheet: named as the picture drawn for it
     EXPECT_EQ(name(1, 1), "长颈鹿");
 
     // A difficulty tells readers of the cells that join the table, and of
     // its new size; going back, of the cells that leave it.
-    form->Fail.click();
-    form->Timer1.fire();
+    item("Fail").click();
+    timer("Timer1").fire();
     QAccessibleInterface* corner = cell(12, 10);
     heard.clear();
-    form->meuHigh.click();
+    item("meuHigh").click();
     EXPECT_EQ(table->rowCount(), 14);
     EXPECT_EQ(table->columnCount(), 24);
     EXPECT_EQ(board()->text(QAccessible::Description), "共14行24列");
@@ -93,7 +93,7 @@ TEST_F(AccessibilityTest, BoardIsATableOfTheTilesNamedInChinese) {
     EXPECT_FALSE(told(QAccessible::ObjectCreated, corner));
     const QAccessible::Id far = QAccessible::uniqueId(cell(24, 14));
     heard.clear();
-    form->meuBase.click();
+    item("meuBase").click();
     EXPECT_EQ(std::ranges::count(heard, std::pair(QAccessible::ObjectDestroyed, far)), 1);
     EXPECT_EQ(table->rowCount(), 10);
 }
@@ -129,17 +129,17 @@ TEST_F(AccessibilityTest, EveryObjectIsListedByItsParent) {
         const int at = parent->indexOfChild(iface);
         EXPECT_TRUE(at >= 0 && at < parent->childCount() && parent->child(at) == iface) << w->objectName().toStdString();
     }
-    EXPECT_EQ(board()->child(120), QAccessible::queryAccessibleInterface(form->Picture2));
+    EXPECT_EQ(board()->child(120), QAccessible::queryAccessibleInterface(sheet()));
 }
 
 TEST_F(AccessibilityTest, APickALinkAndARefusedPairAreToldInTheGamesWords) {
-    GameState& s = form->st;
+    GameState& s = st();
     // A deal from the keyboard gives the cursor's first cell the focus; the
     // board's words go to that cell. (That it comes after Qt's own word that
     // the board has the focus shows on a real desktop only: orca_plays.)
     QTest::keyClick(form.get(), Qt::Key_Shift);
     heard.clear();
-    form->start.click();
+    item("start").click();
     QCoreApplication::processEvents();
     ASSERT_TRUE(told(QAccessible::Focus, cell(1, 1)));
 
@@ -159,7 +159,7 @@ TEST_F(AccessibilityTest, APickALinkAndARefusedPairAreToldInTheGamesWords) {
     EXPECT_TRUE(told(QAccessible::SelectionRemove, cell(1, 1)));
     EXPECT_TRUE(told(QAccessible::NameChanged, cell(1, 1)) && told(QAccessible::NameChanged, cell(2, 1)));
     EXPECT_EQ(lastWords(), picture + "，选中");  // the link is told at its erase, with the score
-    form->Timer2.fire();
+    timer("Timer2").fire();
     EXPECT_EQ(lastWords(), picture + "，消除，分数:20");
     EXPECT_EQ(said.back().first, cell(2, 1));
 
@@ -177,44 +177,42 @@ TEST_F(AccessibilityTest, APickALinkAndARefusedPairAreToldInTheGamesWords) {
     EXPECT_EQ(s.picked, kFalse);
 
     // T: the time left and the score, the labels' words.
-    form->Timer1.fire();
+    timer("Timer1").fire();
     key(Qt::Key_T);
     EXPECT_EQ(lastWords(), "剩余时间:179秒，分数:20");
 }
 
 TEST_F(AccessibilityTest, AfterATimeOutTheBoardIsBlankForEveryone) {
-    BoardView& view = *form->boardView;
     key(Qt::Key_Down);
     key(Qt::Key_Down);
-    ASSERT_EQ(view.cursor(), (Cell{1, 2}));
+    ASSERT_EQ(session().cursor(), (Cell{1, 2}));
     const QImage blank = [&] {
-        form->Fail.click();
-        form->Timer1.fire();  // a silent time-out
-        return form->Picture1->grab().toImage();
+        item("Fail").click();
+        timer("Timer1").fire();  // a silent time-out
+        return test::FormTest::board()->grab().toImage();
     }();
-    ASSERT_TRUE(view.blank());
+    ASSERT_TRUE(session().blank());
     const std::size_t words = said.size();
     // Keys, Enter among them, show no outline and move nothing; every cell
     // reads 空; the mouse still plays by the rules.
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_Right, Qt::Key_Space, Qt::Key_N, Qt::Key_Down}) key(k);
-    EXPECT_FALSE(view.outlineShown());
-    EXPECT_EQ(form->Picture1->grab().toImage(), blank);
-    EXPECT_EQ(view.cursor(), (Cell{1, 2}));
-    EXPECT_EQ(form->st.picked, kFalse);
+    EXPECT_FALSE(session().cursorShown());
+    EXPECT_EQ(test::FormTest::board()->grab().toImage(), blank);
+    EXPECT_EQ(session().cursor(), (Cell{1, 2}));
+    EXPECT_EQ(st().picked, kFalse);
     EXPECT_EQ(said.size(), words);
     EXPECT_EQ(name(1, 1), "空");
-    EXPECT_NE(form->st.board(1, 1), 0);
+    EXPECT_NE(st().board(1, 1), 0);
     clickCell(1, 1);
-    EXPECT_EQ(form->st.picked, kTrue);
+    EXPECT_EQ(st().picked, kTrue);
     EXPECT_EQ(said.size(), words);
     key(Qt::Key_T);  // the time and score still
     EXPECT_EQ(lastWords(), "剩余时间:0秒，分数:0");
 
-    form->start.click();
-    EXPECT_FALSE(view.blank());
+    item("start").click();
     EXPECT_NE(name(1, 1), "空");
     key(Qt::Key_Right);
-    EXPECT_TRUE(view.outlineShown());
+    EXPECT_TRUE(session().cursorShown());
 }
 
 }  // namespace mepo

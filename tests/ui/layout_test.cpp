@@ -36,21 +36,21 @@ TEST_F(FormTest, PlacesScaleByTheirAxisAndFontsByTheSmallerFactor) {
         ASSERT_EQ(form->clientWidth(), k.widthPx * 15);
         ASSERT_EQ(form->clientHeight(), k.heightPx * 15);
         const std::string where = std::to_string(k.widthPx) + " x " + std::to_string(k.heightPx);
-        for (PictureBox* c : {form->Picture3, form->Picture1, form->Picture2}) {
+        for (PictureBox* c : {bar(), board(), sheet()}) {
             const auto& v = c->tag().numbers;
             EXPECT_FLOAT_EQ(c->leftTwips(), k.kx * v[0]) << c->name() << " at " << where;
             EXPECT_FLOAT_EQ(c->topTwips(), k.ky * v[1]) << c->name() << " at " << where;
             EXPECT_FLOAT_EQ(c->widthTwips(), k.kx * v[2]) << c->name() << " at " << where;
             EXPECT_FLOAT_EQ(c->heightTwips(), k.ky * v[3]) << c->name() << " at " << where;
         }
-        for (Label* l : {form->Label3, form->Label2, form->Label1}) {
+        for (Label* l : {label("Label3"), label("Label2"), label("Label1")}) {
             const auto& v = l->tag().numbers;
             EXPECT_FLOAT_EQ(l->leftTwips(), k.kx * v[0]) << l->name() << " at " << where;
             EXPECT_FLOAT_EQ(l->topTwips(), k.ky * v[1]) << l->name() << " at " << where;
             EXPECT_DOUBLE_EQ(l->font().pointSizeF(), k.kf * v[4]) << l->name() << " at " << where;
         }
-        EXPECT_TRUE(form->Picture2->isHidden());
-        EXPECT_FALSE(form->Picture1->isHidden());
+        EXPECT_TRUE(sheet()->isHidden());
+        EXPECT_FALSE(board()->isHidden());
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(FormTest, ControlsAreHiddenWhileTheyMove) {
             return false;
         }
     } seen;
-    std::vector<QWidget*> watched = {form->Picture3, form->Picture1, form->Label3, form->Label2, form->Label1};
+    std::vector<QWidget*> watched = {bar(), board(), label("Label3"), label("Label2"), label("Label1")};
     for (QWidget* w : watched) {
         w->setObjectName(QString::fromStdString(dynamic_cast<Control*>(w)->name()));
         w->installEventFilter(&seen);
@@ -80,7 +80,7 @@ TEST_F(FormTest, ControlsAreHiddenWhileTheyMove) {
     seen.when = "height 5000";
     form->setOuterHeight(5000);
     seen.when = "高级";
-    form->meuHigh.click();
+    item("meuHigh").click();
     seen.when = "a drag to 600 x 500";
     form->resize(600, 500);
     QTest::qWait(20);
@@ -93,8 +93,8 @@ TEST_F(FormTest, ShrinkingAndRestoringGivesBackTheDesignLayout) {
     const auto design = snapshot(*form);
     form->setOuterWidth(3000);
     form->setOuterHeight(2000);
-    form->start.click();  // moves Label1 and more
-    form->Timer1.fire();  // narrows the time bar
+    item("start").click();  // moves Label1 and more
+    timer("Timer1").fire();  // narrows the time bar
     form->setOuterWidth(20000);
     form->setOuterHeight(9000);
     form->setOuterWidth(7600);
@@ -114,37 +114,38 @@ TEST_F(FormTest, ShrinkingAndRestoringGivesBackTheDesignLayout) {
             EXPECT_EQ(after[i].height, design[i].height) << design[i].name;
         }
     }
-    EXPECT_EQ(form->Label1->leftTwips(), 2880);  // back from where the deal centred it
+    EXPECT_EQ(label("Label1")->leftTwips(), 2880);  // back from where the deal centred it
 }
 
 TEST_F(FormTest, Label1ReturnsToItsScaledPlaceAfterAResize) {
-    form->start.click();
-    EXPECT_NE(form->Label1->leftTwips(), 2880);
-    form->Timer1.fire();
+    item("start").click();
+    EXPECT_NE(label("Label1")->leftTwips(), 2880);
+    timer("Timer1").fire();
     form->setOuterWidth(2 * 7485 + 115);  // twice the design client width
-    EXPECT_EQ(form->Label1->leftTwips(), 2 * 2880);
+    EXPECT_EQ(label("Label1")->leftTwips(), 2 * 2880);
     // The bar keeps showing the time left, at its new full width.
-    EXPECT_NEAR(form->Picture3->widthTwips(), 179.0 / 180 * 7215 * form->outerWidth() / 7485, 1e-3);
+    EXPECT_NEAR(bar()->widthTwips(), 179.0 / 180 * 7215 * form->outerWidth() / 7485, 1e-3);
 }
 
 TEST_F(FormTest, AClientAreaShrunkToNothingRefusesFontsSoftly) {
     form->setOuterWidth(115);
     form->setOuterHeight(690);
     EXPECT_EQ(form->clientWidth(), 0);
-    EXPECT_GT(form->Label3->font().pointSizeF(), 0);
-    EXPECT_FALSE(form->Label3->set(Prop::FontSize, 0));
+    EXPECT_GT(label("Label3")->font().pointSizeF(), 0);
+    EXPECT_FALSE(label("Label3")->set(Prop::FontSize, 0));
     form->setOuterWidth(7600);
     form->setOuterHeight(7800);
-    EXPECT_EQ(form->Label3->font().pointSizeF(), 10.5);
-    EXPECT_EQ(form->Picture1->widthTwips(), 7215);
+    EXPECT_EQ(label("Label3")->font().pointSizeF(), 10.5);
+    EXPECT_EQ(board()->widthTwips(), 7215);
 }
 
 TEST_F(FormTest, AUserResizeScalesButNeverMovesTheWindow) {
+    item("meuBase").click();  // a difficulty centres the window, and only it
     const QPoint before = form->pos();
     form->resize(2 * 499, form->height());  // twice the design client width
     QTest::qWait(20);
     EXPECT_EQ(form->pos(), before);
-    EXPECT_EQ(form->Picture1->widthTwips(), 2 * 7215);
+    EXPECT_EQ(board()->widthTwips(), 2 * 7215);
 }
 
 TEST_F(FormTest, EachDifficultySizesTheNextDeal) {
@@ -152,13 +153,12 @@ TEST_F(FormTest, EachDifficultySizesTheNextDeal) {
         MenuItem* item;
         int cols, rows;
     };
-    for (Case k : {Case{&form->meuHigh, 24, 14}, Case{&form->meuMiddle, 17, 14}, Case{&form->meuBase, 12, 10},
-                   Case{&form->meuHigh, 24, 14}}) {
+    for (Case k : {Case{&item("meuHigh"), 24, 14}, Case{&item("meuMiddle"), 17, 14}, Case{&item("meuBase"), 12, 10},
+                   Case{&item("meuHigh"), 24, 14}}) {
         for (int twice = 0; twice < 2; ++twice) {
             k.item->click();
-            EXPECT_EQ(form->st.sizing, 0);
             // Exactly one check mark.
-            EXPECT_EQ(form->meuBase.checked() + form->meuMiddle.checked() + form->meuHigh.checked(), 1);
+            EXPECT_EQ(item("meuBase").checked() + item("meuMiddle").checked() + item("meuHigh").checked(), 1);
             EXPECT_TRUE(k.item->checked());
             // Centred horizontally, and vertically in the screen less 245
             // twips; a window larger than the screen (this one is 800 x 600)
@@ -166,22 +166,19 @@ TEST_F(FormTest, EachDifficultySizesTheNextDeal) {
             EXPECT_NEAR(form->left(), std::max(0.0, (form->screenWidth() - form->outerWidth()) / 2), 15);
             EXPECT_NEAR(form->top(), std::max(0.0, (form->screenHeight() - 245 - form->outerHeight()) / 2), 15);
             // The board has room for every cell of the next deal and its ring.
-            EXPECT_GE(form->Picture1->QWidget::width(), (k.cols + 2) * 34);
-            EXPECT_GE(form->Picture1->QWidget::height(), (k.rows + 2) * 34);
+            EXPECT_GE(board()->QWidget::width(), (k.cols + 2) * 34);
+            EXPECT_GE(board()->QWidget::height(), (k.rows + 2) * 34);
         }
-        form->start.click();
-        EXPECT_EQ(form->st.cols, k.cols);
-        EXPECT_EQ(form->st.rows, k.rows);
-        const auto codes = codesOnBoard();
-        EXPECT_EQ(codes.size(), static_cast<size_t>(k.cols));
-        for (auto [code, n] : codes) EXPECT_EQ(n, k.rows);
-        EXPECT_FALSE(form->meuOption.enabled());
-        form->Fail.click();
-        form->Timer1.fire();  // the game ends silently; settings usable again
-        ASSERT_TRUE(form->meuOption.enabled());
+        item("start").click();
+        EXPECT_EQ(st().cols, k.cols);
+        EXPECT_EQ(st().rows, k.rows);
+        EXPECT_FALSE(item("meuOption").enabled());
+        item("Fail").click();
+        timer("Timer1").fire();  // the game ends silently; settings usable again
+        ASSERT_TRUE(item("meuOption").enabled());
     }
     // The beginner setting gives exactly the design client area.
-    form->meuBase.click();
+    item("meuBase").click();
     EXPECT_EQ(form->clientWidth(), 7485);
     EXPECT_EQ(form->clientHeight(), 7110);
 }
@@ -189,10 +186,10 @@ TEST_F(FormTest, EachDifficultySizesTheNextDeal) {
 TEST_F(FormTest, ADifficultyAppliesToAMaximisedWindowToo) {
     form->showMaximized();
     QTest::qWait(20);
-    form->meuHigh.click();
+    item("meuHigh").click();
     EXPECT_FALSE(form->isMaximized());
-    EXPECT_GE(form->Picture1->QWidget::width(), 26 * 34);
-    EXPECT_EQ(form->st.cols, 24);
+    EXPECT_GE(board()->QWidget::width(), 26 * 34);
+    EXPECT_EQ(st().cols, 24);
 }
 
 }  // namespace mepo

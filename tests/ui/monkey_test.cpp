@@ -23,13 +23,14 @@
 #include <random>
 #include <sstream>
 
+#include "assets/assets.h"
 #include "flow/countdown.h"
 #include "game/connect.h"
 #include "game/match.h"
 #include "game/test_helpers.h"
 #include "render/tiles.h"
 #include "support/form_fixture.h"
-#include "ui/texts.h"
+#include "session/texts.h"
 
 namespace mepo {
 
@@ -38,9 +39,9 @@ using test::FormTest;
 namespace {
 
 #ifdef MEPO_SANITIZED_BUILD
-constexpr unsigned long long kDefaultEvents = 6000;  // the same run, shorter: a sanitized build is slower
+constexpr unsigned long long kDefaultEvents = 3000;  // the same run, shorter: a sanitized build is slower
 #else
-constexpr unsigned long long kDefaultEvents = 40000;
+constexpr unsigned long long kDefaultEvents = 20000;
 #endif
 constexpr unsigned long long kDefaultSeed = 1;
 
@@ -127,18 +128,18 @@ public:
     void run() {
         QElapsedTimer clock;
         clock.start();
-        const QImage sheet = form_->Picture2->canvas().image();
+        openWindow();
+        const QImage tiles = tileSheet();
         for (int p = 0; p < 60; ++p) {
             // Each picture differs from the erase grey and the plain board at some sample.
             bool told = false;
             for (QPoint q : kSamples) {
-                const QRgb c = sheet.pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
-                told = told || (c != kGrey && c != form_->Picture1->canvas().background());
+                const QRgb c = tiles.pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
+                told = told || (c != kGrey && c != board()->canvas().background());
             }
             ASSERT_TRUE(told) << "the samples cannot tell picture " << p << " from an empty cell";
         }
         boxes_.whileOpen = [this] { whileBoxOpen(); };
-        openWindow();
         checkAll();
         for (index_ = 1; index_ <= events_ && !failed_; ++index_) {
             ++figures_.events;
@@ -205,20 +206,28 @@ private:
 
     // ---- The window ----
     Form1& f() { return *form_; }
-    GameState& st() { return form_->st; }
+    GameState& st() { return form_->session().arrange(); }
+    // The window's pictures, found once a window.
+    PictureBox* board() { return board_; }
+    PictureBox* bar() { return bar_; }
+    PictureBox* sheet() { return sheet_; }
+    Label* label(const char* name) { return &test::part<Label>(*form_, name); }
+    MenuItem& item(const char* name) { return test::part<MenuItem>(*form_, name); }
+    IntervalTimer& timer(const char* name) { return test::part<IntervalTimer>(*form_, name); }
 
     void openWindow() {
+        board_ = &test::part<PictureBox>(*form_, "Picture1");
+        bar_ = &test::part<PictureBox>(*form_, "Picture3");
+        sheet_ = &test::part<PictureBox>(*form_, "Picture2");
         windowClosed_ = false;
         model_ = Model{};
-        f().rng.reseed(static_cast<unsigned>(random_()));
-        f().openUrl = [this](const std::string& url) { opened_.push_back(url); };
         instrument();
     }
 
     // The visible part of the board, in its own pixels.
     QRect boardShown() {
-        const QRect inClient(f().Picture1->mapFrom(f().client(), QPoint(0, 0)), f().client()->size());
-        return f().Picture1->rect() & inClient;
+        const QRect inClient(board()->mapFrom(f().client(), QPoint(0, 0)), f().client()->size());
+        return board()->rect() & inClient;
     }
 
     static bool inPlay(const GameState& s, Cell c) {
@@ -226,21 +235,21 @@ private:
     }
     static bool holdsTile(const GameState& s, Cell c) { return inPlay(s, c) && s.board(c.col, c.row) != 0; }
 
-    QRgb boardPixel(int x, int y) { return f().Picture1->canvas().pixel(x, y); }
+    QRgb boardPixel(int x, int y) { return board()->canvas().pixel(x, y); }
     QRgb sheetPixel(int code, QPoint q) {
         const int p = pictureOf(code);
-        return f().Picture2->canvas().pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
+        return sheet()->canvas().pixel(sheetX(p) + q.x(), sheetY(p) + q.y());
     }
 
     // ---- Watching the handlers ----
     // The state before a handler ran, to judge what it did.
     struct Snap {
         GameState st;
+        Clock clock;
         size_t boxes;
-        size_t opened;
         std::string scoreCaption;
     };
-    Snap snap() { return {st(), boxes_.seen().size(), opened_.size(), f().Label3->caption()}; }
+    Snap snap() { return {st(), form_->session().clock(), boxes_.seen().size(), label("Label3")->caption()}; }
     std::vector<test::SeenBox> boxesSince(const Snap& b) {
         return {boxes_.seen().begin() + static_cast<long>(b.boxes), boxes_.seen().end()};
     }
@@ -255,26 +264,54 @@ private:
         };
     }
 
+    // The same for a timer's tick, judged before anything that waited for it
+    // runs; a tick that falls due while a handler runs (a box is open) waits,
+    // and is judged around the moment it runs, if it runs at all.
+    void watchTick(IntervalTimer& t, TimerId id, std::function<bool(const Snap&)> ran,
+                   std::function<void(const Snap&)> after) {
+        t.onTick = [this, inner = t.onTick, id, ran, after] {
+            Session& session = form_->session();
+            if (!session.busy()) {
+                HandlerGate::Scope scope(session.gate());
+                const Snap b = snap();
+                if (id == TimerId::Timer1)
+                    session.Timer1_Timer();
+                else
+                    session.Timer2_Timer();
+                after(b);
+                return;
+            }
+            auto before = std::make_shared<Snap>();
+            session.gate().after([this, before] { *before = snap(); });
+            inner();
+            session.gate().after([before, ran, after] {
+                if (ran(*before)) after(*before);
+            });
+        };
+    }
+
     void instrument() {
-        Form1& w = f();
-        watch(w.start.onClick, [this](const Snap& b) { afterDeal(b.st.score, model_.level, "the start command"); });
-        watch(w.Picture1->onMouseDown, [this](const Snap&) { afterPress(); });
-        watch(w.Picture1->onMouseUp, [this](const Snap& b) { afterRelease(b); });
-        watch(w.Timer1.onTick, [this](const Snap& b) { afterCountdownTick(b); });
-        watch(w.Timer2.onTick, [this](const Snap& b) { afterEraseTick(b); });
-        watch(w.Fail.onClick, [this](const Snap&) { ++figures_.giveUps; });
-        for (auto [item, cols, rows] : {std::tuple{&w.meuBase, 12, 10}, std::tuple{&w.meuMiddle, 17, 14},
-                                        std::tuple{&w.meuHigh, 24, 14}})
+        watch(item("start").onClick, [this](const Snap& b) { afterDeal(b.st.score, model_.level, "the start command"); });
+        watch(board()->onMouseDown, [this](const Snap&) { afterPress(); });
+        watch(board()->onMouseUp, [this](const Snap& b) { afterRelease(b); });
+        Session& session = form_->session();
+        watchTick(timer("Timer1"), TimerId::Timer1, [&session](const Snap& b) { return session.clock().timeLeft != b.clock.timeLeft; },
+                  [this](const Snap& b) { afterCountdownTick(b); });
+        watchTick(timer("Timer2"), TimerId::Timer2, [&session](const Snap& b) { return !b.st.pending.empty() && session.state().pending.empty(); },
+                  [this](const Snap& b) { afterEraseTick(b); });
+        watch(item("Fail").onClick, [this](const Snap&) { ++figures_.giveUps; });
+        for (auto [item, cols, rows] : {std::tuple{&item("meuBase"), 12, 10}, std::tuple{&item("meuMiddle"), 17, 14},
+                                        std::tuple{&item("meuHigh"), 24, 14}})
             watch(item->onClick, [this, item, cols, rows](const Snap&) {
                 model_.cols = cols;
                 model_.rows = rows;
                 // The board has room for every cell of the next deal and its ring.
-                expect(f().Picture1->QWidget::width() >= (cols + 2) * kCell &&
-                           f().Picture1->QWidget::height() >= (rows + 2) * kCell,
+                expect(board()->QWidget::width() >= (cols + 2) * kCell &&
+                           board()->QWidget::height() >= (rows + 2) * kCell,
                        item->name() + " left the board too small");
             });
-        watch(w.exit.onClick, [this](const Snap&) {
-            expect(!f().isVisible() && !f().Timer1.enabled(), "the window or its clock goes on after 退出");
+        watch(item("exit").onClick, [this](const Snap&) {
+            expect(!f().isVisible() && !timer("Timer1").enabled(), "the window or its clock goes on after 退出");
             windowClosed_ = true;
         });
     }
@@ -382,7 +419,7 @@ private:
         want.board(first.col, first.row) = 0;
         want.board(r.col, r.row) = 0;
         expect(s.cells == want.cells, what + ": the grid did not lose exactly the two tiles");
-        expect(f().Timer2.enabled(), what + ": the erase clock is not running");
+        expect(timer("Timer2").enabled(), what + ": the erase clock is not running");
         model_.codes[code] -= 2;
         if (model_.codes[code] == 0) model_.codes.erase(code);
         model_.linkedWorth += linkScore(pts);
@@ -393,24 +430,25 @@ private:
     void afterCountdownTick(const Snap& b) {
         ++figures_.ticks1;
         const GameState& s = st();
-        expectEq(s.timeLeft, b.st.timeLeft - 1, "time after a tick");
+        const Clock& clock = form_->session().clock();
+        expectEq(clock.timeLeft, b.clock.timeLeft - 1, "time after a tick");
         const auto shown = boxesSince(b);
-        if (s.timeLeft >= 1) {
+        if (clock.timeLeft >= 1) {
             expectEq(shown.size(), 0u, "boxes shown by a tick");
             return;
         }
         // The time is up.
         ++figures_.timeOuts;
-        note(std::string("  time-out") + (b.st.gaveUp == 1 ? " after a give-up" : ""));
-        if (b.st.gaveUp == 1) ++figures_.silentTimeOuts;
-        expectEq(shown.size(), b.st.gaveUp == 1 ? 0u : 1u, "time-out messages");
+        note(std::string("  time-out") + (b.clock.gaveUp == 1 ? " after a give-up" : ""));
+        if (b.clock.gaveUp == 1) ++figures_.silentTimeOuts;
+        expectEq(shown.size(), b.clock.gaveUp == 1 ? 0u : 1u, "time-out messages");
         if (shown.size() == 1)
             expectEq(shown[0].given, "对不起，时间到了!你的最后" + b.scoreCaption, "the time-out message");
-        expect(!f().Timer1.enabled(), "the countdown runs on after the time-out");
+        expect(!timer("Timer1").enabled(), "the countdown runs on after the time-out");
         expectEq(s.level, 1, "level after the time-out");
         for (int x = 0; x < kGridCols * kCell; x += 3)
             for (int y = 0; y < kGridRows * kCell; y += 3)
-                if (boardPixel(x, y) != f().Picture1->canvas().background())
+                if (boardPixel(x, y) != board()->canvas().background())
                     return fail("the board is not blank after the time-out at pixel " + std::to_string(x) + "," +
                                 std::to_string(y));
         model_.running = false;
@@ -426,7 +464,7 @@ private:
         ++figures_.ticks2;
         const GameState& s = st();
         expect(s.pending.empty(), "links left after the erase tick");
-        expect(!f().Timer2.enabled(), "the erase clock runs on after its tick");
+        expect(!timer("Timer2").enabled(), "the erase clock runs on after its tick");
         int64_t due = 0;
         for (const Model::Pending& p : model_.pending) due += linkScore(p.points);
         expectEq(s.score, b.st.score + due, "score after the erase tick");
@@ -466,15 +504,15 @@ private:
         const std::string text = boxes_.seen().back().given;
         note("  box: " + text.substr(0, text.find_first_of("\r\n")));
         // The clocks fall due while the player reads it.
-        if (chance(40) && f().Timer1.enabled()) {
+        if (chance(40) && timer("Timer1").enabled()) {
             const int n = between(1, 3);
             note("    " + std::to_string(n) + " countdown ticks fall due");
-            for (int i = 0; i < n; ++i) f().Timer1.fire();
+            for (int i = 0; i < n; ++i) timer("Timer1").fire();
             figures_.dueInBoxes += static_cast<unsigned long long>(n);
         }
-        if (chance(40) && f().Timer2.enabled()) {
+        if (chance(40) && timer("Timer2").enabled()) {
             note("    the erase tick falls due");
-            f().Timer2.fire();
+            timer("Timer2").fire();
             ++figures_.dueInBoxes;
         }
     }
@@ -482,7 +520,6 @@ private:
     // ---- What must always hold ----
     void checkAll() {
         const GameState& s = st();
-        Form1& w = f();
         // The grid: exactly the tiles dealt less the pairs linked; nothing
         // outside the area of the last deal.
         std::map<int, int> codes;
@@ -511,7 +548,7 @@ private:
 
         // Links waiting for their erase.
         expectEq(s.pending.size(), model_.pending.size(), "links waiting");
-        expectEq(w.Timer2.enabled(), !s.pending.empty(), "the erase clock runs exactly while a link waits");
+        expectEq(timer("Timer2").enabled(), !s.pending.empty(), "the erase clock runs exactly while a link waits");
 
         // The score: what the erased links were worth, never less than before.
         int64_t waiting = 0;
@@ -519,23 +556,23 @@ private:
         expect(s.score >= model_.score, "the score went down");
         expectEq(s.score + waiting, model_.linkedWorth, "score and what waits, against what was linked");
         model_.score = s.score;
-        expectEq(w.Label3->caption(), s.score == 0 ? std::string("得分:0") : scoreCaption(s.score), "the score label");
+        expectEq(label("Label3")->caption(), s.score == 0 ? std::string("得分:0") : scoreCaption(s.score), "the score label");
 
         // The menus and the countdown show the phase of the game.
-        const Phase& ph = w.phase;
-        expect(w.pause.enabled() == ph.pause && w.reDo.enabled() == ph.reDo && w.Fail.enabled() == ph.fail &&
-                   w.meuOption.enabled() == ph.option && w.Timer1.enabled() == ph.timer1,
+        const Phase& ph = form_->session().phase();
+        expect(item("pause").enabled() == ph.pause && item("reDo").enabled() == ph.reDo && item("Fail").enabled() == ph.fail &&
+                   item("meuOption").enabled() == ph.option && timer("Timer1").enabled() == ph.timer1,
                "the items and the countdown do not show the phase");
-        expectEq(w.meuOption.enabled(), !model_.running, "settings usable exactly while no game runs");
-        expect(model_.dealt || !(w.pause.enabled() || w.reDo.enabled() || w.Fail.enabled() || w.Timer1.enabled()),
+        expectEq(item("meuOption").enabled(), !model_.running, "settings usable exactly while no game runs");
+        expect(model_.dealt || !(item("pause").enabled() || item("reDo").enabled() || item("Fail").enabled() || timer("Timer1").enabled()),
                "a game command or the countdown is on before the first deal");
-        expect(w.start.enabled(), "the start item is disabled");
+        expect(item("start").enabled(), "the start item is disabled");
 
         // The controls: the tile sheet never shows, the others always do.
-        expect(w.Picture2->isHidden(), "the tile sheet shows");
-        for (QWidget* c : {static_cast<QWidget*>(w.Picture1), static_cast<QWidget*>(w.Picture3),
-                           static_cast<QWidget*>(w.Label1), static_cast<QWidget*>(w.Label2),
-                           static_cast<QWidget*>(w.Label3)})
+        expect(sheet()->isHidden(), "the tile sheet shows");
+        for (QWidget* c : {static_cast<QWidget*>(board()), static_cast<QWidget*>(bar()),
+                           static_cast<QWidget*>(label("Label1")), static_cast<QWidget*>(label("Label2")),
+                           static_cast<QWidget*>(label("Label3"))})
             expect(!c->isHidden(), "a control is left hidden");
 
         checkBoardPicture();
@@ -549,7 +586,7 @@ private:
     // tile anywhere.
     void checkBoardPicture() {
         const GameState& s = st();
-        const QRgb bg = f().Picture1->canvas().background();
+        const QRgb bg = board()->canvas().background();
         for (int c = 0; c < kGridCols; ++c)
             for (int r = 0; r < kGridRows; ++r) {
                 const Cell cell{c, r};
@@ -575,44 +612,44 @@ private:
     // Each backing image is no larger than its box needs.
     void checkImageSizes() {
         Form1& w = f();
-        const qreal dpr = w.Picture1->devicePixelRatioF();
-        const Canvas& board = w.Picture1->canvas();
+        const qreal dpr = board()->devicePixelRatioF();
+        const Canvas& boardCanvas = board()->canvas();
         const QSize drawn(model_.drawnCol < 0 ? 0 : (model_.drawnCol + 1) * kCell,
                           model_.drawnRow < 0 ? 0 : (model_.drawnRow + 1) * kCell);
-        const QSize most = w.Picture1->size().expandedTo(drawn).boundedTo(QSize(kGridCols * kCell, kGridRows * kCell));
-        const QSize held = board.heldSize();
+        const QSize most = board()->size().expandedTo(drawn).boundedTo(QSize(kGridCols * kCell, kGridRows * kCell));
+        const QSize held = boardCanvas.heldSize();
         if (held.width() > most.width() || held.height() > most.height()) {
             std::ostringstream m;
             m << "the board holds " << held.width() << " x " << held.height() << " pixels for a box of "
-              << w.Picture1->width() << " x " << w.Picture1->height() << " with " << drawn.width() << " x "
+              << board()->width() << " x " << board()->height() << " with " << drawn.width() << " x "
               << drawn.height() << " drawn";
             return fail(m.str());
         }
-        expect(board.image().isNull() ? held.isEmpty() : board.image().size() == held * dpr,
+        expect(boardCanvas.image().isNull() ? held.isEmpty() : boardCanvas.image().size() == held * dpr,
                "the board's image is not in device pixels");
         // The time bar holds no more than the largest bar it has had to show,
         // and once striped it is striped to its end, or to the client area's
         // edge where it reaches beyond: pixel (x, y) of rows 0..29 on line x + y.
-        const Canvas& bar = w.Picture3->canvas();
-        model_.widestBar = model_.widestBar.expandedTo(w.Picture3->size());
+        const Canvas& barCanvas = bar()->canvas();
+        model_.widestBar = model_.widestBar.expandedTo(bar()->size());
         const QSize barMost = model_.widestBar;
-        if (bar.heldSize().width() > barMost.width() || bar.heldSize().height() > barMost.height())
-            return fail("the time bar holds " + std::to_string(bar.heldSize().width()) + " x " +
-                        std::to_string(bar.heldSize().height()) + " pixels, more than " +
+        if (barCanvas.heldSize().width() > barMost.width() || barCanvas.heldSize().height() > barMost.height())
+            return fail("the time bar holds " + std::to_string(barCanvas.heldSize().width()) + " x " +
+                        std::to_string(barCanvas.heldSize().height()) + " pixels, more than " +
                         std::to_string(barMost.width()) + " x " + std::to_string(barMost.height()));
-        const int end = std::min(w.Picture3->width(), w.client()->width() - w.Picture3->x()) - 1;
-        for (int y = 0; model_.dealt && end >= 0 && y < std::min(w.Picture3->height(), 30); ++y)
-            if (end + y >= 1 && bar.pixel(end, y) != qRgb((25 * (end + y)) % 256, 0, 255))
+        const int end = std::min(bar()->width(), w.client()->width() - bar()->x()) - 1;
+        for (int y = 0; model_.dealt && end >= 0 && y < std::min(bar()->height(), 30); ++y)
+            if (end + y >= 1 && barCanvas.pixel(end, y) != qRgb((25 * (end + y)) % 256, 0, 255))
                 return fail("the time bar's stripes stop short of its end, " + std::to_string(end + 1) + " pixels");
         // The tile sheet, made ready by the first deal, at the board's density.
         if (!model_.dealt) return;
-        expectEq(w.Picture2->canvas().image().size().width(), qRound(340 * dpr), "the tile sheet's width");
-        expectEq(w.Picture2->canvas().image().size().height(), qRound(204 * dpr), "the tile sheet's height");
+        expectEq(sheet()->canvas().image().size().width(), qRound(340 * dpr), "the tile sheet's width");
+        expectEq(sheet()->canvas().image().size().height(), qRound(204 * dpr), "the tile sheet's height");
     }
 
     // What the board shows on the screen is its backing image.
     void checkShownBoard() {
-        const QImage shown = f().Picture1->grab().toImage();
+        const QImage shown = board()->grab().toImage();
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
                 if (shown.pixel(x, y) != boardPixel(x, y))
@@ -627,12 +664,12 @@ private:
     void press(QPoint at, Qt::MouseButton b) {
         pressAt_ = sendable(at);
         ++figures_.mouse;
-        QTest::mousePress(f().Picture1, b, {}, pressAt_);
+        QTest::mousePress(board(), b, {}, pressAt_);
     }
     void release(QPoint at, Qt::MouseButton b) {
         releaseAt_ = sendable(at);
         ++figures_.mouse;
-        QTest::mouseRelease(f().Picture1, b, {}, releaseAt_);
+        QTest::mouseRelease(board(), b, {}, releaseAt_);
     }
 
     // A random pixel of the cell that lies on the shown board, if any.
@@ -809,9 +846,9 @@ private:
         QCoreApplication::processEvents();
         // Laid out anew, the time bar still shows the time left.
         if (model_.dealt && w.client()->size() != before)
-            expect(std::abs(w.Picture3->widthTwips() - timeBarWidth(st(), w.outerWidth())) < 1e-3,
-                   "the time bar is " + std::to_string(w.Picture3->widthTwips()) + " twips wide at " +
-                       std::to_string(st().timeLeft) + " seconds after a resize");
+            expect(std::abs(bar()->widthTwips() - timeShare(form_->session().clock()) * 7215 * w.outerWidth() / 7485) < 1e-3,
+                   "the time bar is " + std::to_string(bar()->widthTwips()) + " twips wide at " +
+                       std::to_string(form_->session().clock().timeLeft) + " seconds after a resize");
         return true;
     }
 
@@ -820,8 +857,8 @@ private:
         if (w.isMinimized()) {
             // Only the clocks go on, until the player restores the window.
             const unsigned r = below(10);
-            if (r < 3 && tick(w.Timer1)) return;
-            if (r < 5 && tick(w.Timer2)) return;
+            if (r < 3 && tick(timer("Timer1"))) return;
+            if (r < 5 && tick(timer("Timer2"))) return;
             note("restored");
             w.showNormal();
             QCoreApplication::processEvents();
@@ -837,23 +874,23 @@ private:
             else if (r < 400) done = clickTile();
             else if (r < 440) done = drag(true);
             else if (r < 470) done = drag(false);
-            else if (r < 620) done = tick(w.Timer1);
-            else if (r < 630) done = tick(w.Timer1, between(5, 40));
-            else if (r < 730) done = tick(w.Timer2);
-            else if (r < 790) done = (model_.running ? chance(2) : chance(30)) && command(w.start);
-            else if (r < 802) done = command(w.pause);
-            else if (r < 814) done = command(w.reDo);
-            else if (r < 820) done = chance(5) && command(w.Fail);
+            else if (r < 620) done = tick(timer("Timer1"));
+            else if (r < 630) done = tick(timer("Timer1"), between(5, 40));
+            else if (r < 730) done = tick(timer("Timer2"));
+            else if (r < 790) done = (model_.running ? chance(2) : chance(30)) && command(item("start"));
+            else if (r < 802) done = command(item("pause"));
+            else if (r < 814) done = command(item("reDo"));
+            else if (r < 820) done = chance(5) && command(item("Fail"));
             else if (r < 850) {
-                MenuItem* items[] = {&w.meuBase, &w.meuMiddle, &w.meuHigh};
-                done = command(*items[below(3)], &w.meuOption);
-            } else if (r < 858) done = command(w.help);
-            else if (r < 866) done = command(w.ab);
+                MenuItem* items[] = {&item("meuBase"), &item("meuMiddle"), &item("meuHigh")};
+                done = command(*items[below(3)], &item("meuOption"));
+            } else if (r < 858) done = command(item("help"));
+            else if (r < 866) done = command(item("ab"));
             else if (r < 878) {
-                MenuItem* items[] = {&w.meuVisitMyWeb, &w.meuMailtoMe, &w.meuWheretoBuy};
+                MenuItem* items[] = {&item("meuVisitMyWeb"), &item("meuMailtoMe"), &item("meuWheretoBuy")};
                 done = command(*items[below(3)]);
             } else if (r < 880) {
-                done = chance(25) && command(w.exit);
+                done = chance(25) && command(item("exit"));
                 if (done) ++figures_.exits;
             } else if (r < 920) done = resize();
             else done = chance(50) ? clickTile() : drag(false);
@@ -875,6 +912,7 @@ private:
     Figures figures_;
     std::vector<std::string> opened_;
     QPoint pressAt_, releaseAt_;
+    PictureBox *board_ = nullptr, *bar_ = nullptr, *sheet_ = nullptr;
     std::array<int16_t, kGridCols * kGridRows> noPairIn_{};
 };
 

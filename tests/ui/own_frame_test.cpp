@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "support/settle.h"
-#include "ui/desktop/frame_button.h"
-#include "ui/desktop/own_frame.h"
+#include "ui/desktop/wayland/frame_button.h"
+#include "ui/desktop/wayland/own_frame.h"
 
 namespace mepo {
 

@@ -1,5 +1,5 @@
 #include "support/form_fixture.h"
-#include "ui/links.h"
+#include "session/links.h"
 
 namespace mepo {
 
@@ -8,7 +8,7 @@ using test::FormTest;
 // The instructions as the game hands them to the box: six lines, each ended
 // by a lone carriage return, the last one too.
 TEST_F(FormTest, InstructionsAreSixLinesEachEndedByALoneCarriageReturn) {
-    form->help.click();
+    item("help").click();
     ASSERT_EQ(boxes.seen().size(), 1u);
     const test::SeenBox& b = boxes.seen()[0];
     EXPECT_EQ(b.given,
@@ -26,7 +26,7 @@ TEST_F(FormTest, InstructionsAreSixLinesEachEndedByALoneCarriageReturn) {
 // The about text: a credit line and a rights notice joined by CR LF, nothing
 // after the notice.
 TEST_F(FormTest, AboutBoxIsTwoLinesJoinedByCrLfUnderTheCaptionWithOnlyOk) {
-    form->ab.click();
+    item("ab").click();
     ASSERT_EQ(boxes.seen().size(), 1u);
     const test::SeenBox& b = boxes.seen()[0];
     EXPECT_EQ(b.title, QString("Mepo(Tazu造型版)"));
@@ -44,19 +44,17 @@ TEST_F(FormTest, AboutBoxIsTwoLinesJoinedByCrLfUnderTheCaptionWithOnlyOk) {
 }
 
 TEST_F(FormTest, EachWebLinkOpensItsOwnAddressAndLeavesTheGameAlone) {
-    std::vector<std::string> opened;
-    form->openUrl = [&](const std::string& url) { opened.push_back(url); };
-    form->start.click();
-    form->Timer1.fire();
-    const auto cells = form->st.cells;
-    const QImage board = form->Picture1->grab().toImage();
+    item("start").click();
+    timer("Timer1").fire();
+    const auto cells = st().cells;
+    const QImage shown = board()->grab().toImage();
     struct Case {
         MenuItem* item;
         std::string address;
     };
-    const Case cases[] = {{&form->meuVisitMyWeb, kMakerHomePage},
-                          {&form->meuMailtoMe, kArtworkOwnerSite},
-                          {&form->meuWheretoBuy, kWhereToBuy}};
+    const Case cases[] = {{&item("meuVisitMyWeb"), kMakerHomePage},
+                          {&item("meuMailtoMe"), kArtworkOwnerSite},
+                          {&item("meuWheretoBuy"), kWhereToBuy}};
     // Three different plain web addresses, the artwork owner's at its
     // Simplified-Chinese pages: otherwise a mix-up could not show.
     EXPECT_NE(cases[0].address, cases[1].address);
@@ -69,19 +67,19 @@ TEST_F(FormTest, EachWebLinkOpensItsOwnAddressAndLeavesTheGameAlone) {
         k.item->click();
         EXPECT_EQ(opened, std::vector<std::string>{k.address}) << k.item->name();
     }
-    EXPECT_EQ(form->st.cells, cells);
-    EXPECT_EQ(form->st.timeLeft, 179);
-    EXPECT_EQ(form->st.score, 0);
-    EXPECT_TRUE(form->Timer1.enabled());
-    EXPECT_EQ(form->Picture1->grab().toImage(), board);
+    EXPECT_EQ(st().cells, cells);
+    EXPECT_EQ(session().clock().timeLeft, 179);
+    EXPECT_EQ(st().score, 0);
+    EXPECT_TRUE(timer("Timer1").enabled());
+    EXPECT_EQ(board()->grab().toImage(), shown);
     EXPECT_TRUE(boxes.seen().empty());
 }
 
 TEST_F(FormTest, ExitEndsAtOnceWithoutAQuestion) {
-    form->start.click();
-    form->exit.click();
+    item("start").click();
+    item("exit").click();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_FALSE(form->Timer1.enabled());
+    EXPECT_FALSE(timer("Timer1").enabled());
     EXPECT_TRUE(boxes.seen().empty());
 }
 

@@ -8,21 +8,26 @@
 #include <QTest>
 #include <QTimer>
 
+#include "session/handler_gate.h"
+#include "support/desktop.h"
 #include "support/modal_closer.h"
 #include "support/settle.h"
-#include "ui/desktop/desktop.h"
 #include "ui/desktop/wayland/wayland_placement.h"
-#include "ui/toolkit/handler_scope.h"
+#include "ui/toolkit/handler_rule.h"
 #include "ui/toolkit/message_box.h"
 
 namespace mepo {
 
 namespace {
 
-Placement::Handlers gameHandlers(QObject* window) {
-    return {[] { return HandlerScope::active(); },
-            [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
-            [window](std::function<void()> work) { HandlerScope::whenQuiet(window, std::move(work)); }};
+// The game's rule for its handlers, as a session keeps it.
+HandlerRule ruleOf(HandlerGate& gate) {
+    return {[&gate] { return gate.running(); }, [&gate](std::function<void()> work) { gate.run(std::move(work)); }};
+}
+
+Placement::Handlers gameHandlers(HandlerGate& gate, QObject* window) {
+    const HandlerRule rule = ruleOf(gate);
+    return {rule.running, rule.run, [rule, window](std::function<void()> work) { whenQuiet(window, rule, std::move(work)); }};
 }
 
 // A main window of 300 x 200 pixels with a client area, shown.
@@ -33,6 +38,8 @@ struct ShownWindow : ::testing::Test {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
+    HandlerGate gate;
+    std::unique_ptr<Desktop> desktop = test::makeDesktop();
     QMainWindow window;
 };
 
@@ -50,12 +57,12 @@ struct Resizes : QObject {
 // request, by the last of its asks: the window never passes through a size
 // asked on the way, and a centring goes by the size asked after it.
 TEST_F(ShownWindow, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
-    const std::unique_ptr<Placement> placement = Desktop::current().placementFor(window, gameHandlers(&window));
+    const std::unique_ptr<Placement> placement = desktop->placementFor(window, gameHandlers(gate, &window));
     Resizes resizes;
     window.installEventFilter(&resizes);
     const QSize before = window.size();
     {
-        HandlerScope command;
+        HandlerGate::Scope command(gate);
         placement->askClient(QSize(250, 150));
         placement->askCentred(20);
         placement->askClient(QSize(420, 260));
@@ -73,7 +80,7 @@ TEST_F(ShownWindow, AHandlersAsksAreMadeOnceItHasFinishedByTheLastOfThem) {
 }
 
 TEST_F(ShownWindow, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
-    WaylandPlacement placement(window, gameHandlers(&window));
+    WaylandPlacement placement(window, gameHandlers(gate, &window));
     test::ModalCloser boxes;
     int remapsWhileOpen = -1;
     bool parentShownWhileOpen = false;
@@ -85,12 +92,12 @@ TEST_F(ShownWindow, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
     // A difficulty asks for a new size; the handler that runs next (a tick
     // that times the game out) opens a box before the request is due.
     {
-        HandlerScope command;
+        HandlerGate::Scope command(gate);
         placement.askClient(QSize(420, 260));
     }
     {
-        HandlerScope tick;
-        showMessage(&window, "对不起，时间到了!你的最后得分:0");
+        HandlerGate::Scope tick(gate);
+        showMessage(&window, "对不起，时间到了!你的最后得分:0", *desktop);
     }
     EXPECT_EQ(remapsWhileOpen, 0);
     EXPECT_TRUE(parentShownWhileOpen);
@@ -99,16 +106,18 @@ TEST_F(ShownWindow, ARemapWaitsUntilTheBoxOpenedAfterItIsClosed) {
 }
 
 TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
+    HandlerGate gate;
+    const HandlerRule rule = ruleOf(gate);
     std::vector<int> order;
     {
-        HandlerScope handler;
+        HandlerGate::Scope handler(gate);
         QObject context;
-        HandlerScope::whenQuiet(&context, [&] { order.push_back(99); });  // its window is gone first
+        whenQuiet(&context, rule, [&] { order.push_back(99); });  // its window is gone first
     }
     auto* context = new QObject;
     {
-        HandlerScope handler;
-        HandlerScope::whenQuiet(context, [&] { order.push_back(HandlerScope::active() ? 1 : 0); });
+        HandlerGate::Scope handler(gate);
+        whenQuiet(context, rule, [&] { order.push_back(gate.running() ? 1 : 0); });
         QCoreApplication::processEvents();  // inside the handler: not yet
         order.push_back(-1);
     }
@@ -121,16 +130,17 @@ TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
 // Qt's own title bars are off for the game's whole run, but a program the
 // game starts (a web browser) never inherits that.
 TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritQtsTitleBarsOff) {
+    const std::unique_ptr<Desktop> desktop = test::makeDesktop();
 #if MEPO_WAYLAND
     ASSERT_TRUE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_FALSE(Desktop::current().environmentIsThePlayers());
+    EXPECT_FALSE(desktop->environmentIsThePlayers());
 #else
     // Built without the Wayland desktop: Qt keeps its own title bars there.
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_TRUE(Desktop::current().environmentIsThePlayers());
+    EXPECT_TRUE(desktop->environmentIsThePlayers());
 #endif
     EXPECT_FALSE(
-        Desktop::current().environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
+        desktop->environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
 }
 
 }  // namespace mepo

@@ -2,7 +2,6 @@
 #include <QFontMetrics>
 #include <QMenuBar>
 
-#include "game/deal.h"
 #include "support/form_fixture.h"
 #include "ui/toolkit/message_box.h"
 
@@ -14,97 +13,58 @@ TEST_F(FormTest, WindowOpensWithItsDesignLayout) {
     EXPECT_EQ(form->windowTitle(), QString("Mepo(Tazu造型版)"));
     EXPECT_EQ(form->clientWidth(), 7485);
     EXPECT_EQ(form->clientHeight(), 7110);
-    EXPECT_EQ(form->st.designW, 7485);
-    EXPECT_EQ(form->st.designH, 7110);
 
     struct Want {
         WidgetControl* control;
         double left, top, width, height;
     };
-    for (Want w : {Want{form->Picture3, 120, 480, 7215, 255}, Want{form->Picture1, 120, 840, 7215, 6120},
-                   Want{form->Picture2, 960, 1080, 5145, 3105}}) {
+    for (Want w : {Want{bar(), 120, 480, 7215, 255}, Want{board(), 120, 840, 7215, 6120},
+                   Want{sheet(), 960, 1080, 5145, 3105}}) {
         EXPECT_EQ(w.control->leftTwips(), w.left) << w.control->name();
         EXPECT_EQ(w.control->topTwips(), w.top) << w.control->name();
         EXPECT_EQ(w.control->widthTwips(), w.width) << w.control->name();
         EXPECT_EQ(w.control->heightTwips(), w.height) << w.control->name();
     }
-    EXPECT_EQ(form->Picture1->geometry(), QRect(8, 56, 481, 408));
-    EXPECT_EQ(form->Picture2->parentWidget(), form->Picture1);
-    EXPECT_TRUE(form->Picture2->isHidden());
-    EXPECT_FALSE(form->Timer1.enabled());
-    EXPECT_FALSE(form->Timer2.enabled());
-    EXPECT_EQ(form->Timer1.interval(), 1000);
-    EXPECT_EQ(form->Timer2.interval(), 300);
+    EXPECT_EQ(board()->geometry(), QRect(8, 56, 481, 408));
+    EXPECT_EQ(sheet()->parentWidget(), board());
+    EXPECT_TRUE(sheet()->isHidden());
+    EXPECT_FALSE(timer("Timer1").enabled());
+    EXPECT_FALSE(timer("Timer2").enabled());
+    EXPECT_EQ(timer("Timer1").interval(), 1000);
+    EXPECT_EQ(timer("Timer2").interval(), 300);
 
-    EXPECT_EQ(form->Label3->caption(), "得分:0");
-    EXPECT_EQ(form->Label2->caption(), "剩余时间:180秒");
-    EXPECT_EQ(form->Label1->caption(), "现在是第0关");
-    EXPECT_EQ(form->Label3->leftTwips(), 120);
-    EXPECT_EQ(form->Label2->leftTwips(), 5760);
-    EXPECT_EQ(form->Label1->leftTwips(), 2880);
-    EXPECT_EQ(form->Label1->topTwips(), 0);
-}
-
-// Loading puts the game at its start whatever the state held before: the
-// small board, level 1, nothing selected, the design size of the client area.
-TEST_F(FormTest, LoadingStartsTheGameAtLevelOneOnTheSmallBoard) {
-    form->st.cols = 24;
-    form->st.rows = 14;
-    form->st.level = 5;
-    form->st.picked = kTrue;
-    form->st.designW = form->st.designH = 1;
-    form->Form_Load();
-    EXPECT_EQ(form->st.cols, 12);
-    EXPECT_EQ(form->st.rows, 10);
-    EXPECT_EQ(form->st.level, 1);
-    EXPECT_EQ(form->st.picked, kFalse);
-    EXPECT_EQ(form->st.designW, 7485);
-    EXPECT_EQ(form->st.designH, 7110);
-}
-
-// The deal is seeded with the seconds of the time of day when the window
-// loads: two windows opened in the same second deal the same board, the one
-// a generator seeded with those seconds deals.
-TEST(Seed, WindowsOpenedInTheSameSecondDealTheSameBoard) {
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        const unsigned seconds = secondsOfTimeOfDay();
-        Form1 a, b;
-        if (secondsOfTimeOfDay() != seconds) continue;  // a new second began meanwhile
-        a.start.click();
-        b.start.click();
-        EXPECT_EQ(a.st.cells, b.st.cells);
-        GameState s;
-        SeededRandom random(seconds);
-        deal(s, random);
-        EXPECT_EQ(a.st.cells, s.cells);
-        return;
-    }
-    FAIL() << "never two windows within one second";
+    EXPECT_EQ(label("Label3")->caption(), "得分:0");
+    EXPECT_EQ(label("Label2")->caption(), "剩余时间:180秒");
+    EXPECT_EQ(label("Label1")->caption(), "现在是第0关");
+    EXPECT_EQ(label("Label3")->leftTwips(), 120);
+    EXPECT_EQ(label("Label2")->leftTwips(), 5760);
+    EXPECT_EQ(label("Label1")->leftTwips(), 2880);
+    EXPECT_EQ(label("Label1")->topTwips(), 0);
 }
 
 TEST_F(FormTest, LabelsAskForTheirFontsAndShowChineseGlyphs) {
-    for (Label* l : {form->Label3, form->Label2}) {
+    for (Label* l : {label("Label3"), label("Label2")}) {
         EXPECT_EQ(l->font().family(), QString("宋体"));
         EXPECT_DOUBLE_EQ(l->font().pointSizeF(), 10.5);
         EXPECT_EQ(l->font().weight(), QFont::Bold);
     }
-    EXPECT_EQ(form->Label1->font().family(), QString("幼圆"));
-    EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 15.75);
-    EXPECT_EQ(form->Label1->font().weight(), QFont::Normal);
-    for (Label* l : {form->Label3, form->Label2, form->Label1}) {
+    EXPECT_EQ(label("Label1")->font().family(), QString("幼圆"));
+    EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 15.75);
+    EXPECT_EQ(label("Label1")->font().weight(), QFont::Normal);
+    for (Label* l : {label("Label3"), label("Label2"), label("Label1")}) {
         const QFontMetrics m(l->font());
         for (QChar c : l->text()) EXPECT_TRUE(m.inFont(c)) << l->name() << " lacks a glyph";
     }
 }
 
 TEST_F(FormTest, LabelsSizeToTheirCaptionAndGrowToTheRight) {
-    const double left = form->Label3->leftTwips();
-    const double width = form->Label3->widthTwips();
-    form->Label3->setCaption("分数:1234567");
-    EXPECT_EQ(form->Label3->leftTwips(), left);
-    EXPECT_GT(form->Label3->widthTwips(), width);
-    EXPECT_EQ(form->Label3->x(), 8);
-    EXPECT_EQ(form->Label3->widthTwips(), form->Label3->QLabel::width() * 15.0);
+    const double left = label("Label3")->leftTwips();
+    const double width = label("Label3")->widthTwips();
+    label("Label3")->setCaption("分数:1234567");
+    EXPECT_EQ(label("Label3")->leftTwips(), left);
+    EXPECT_GT(label("Label3")->widthTwips(), width);
+    EXPECT_EQ(label("Label3")->x(), 8);
+    EXPECT_EQ(label("Label3")->widthTwips(), label("Label3")->QLabel::width() * 15.0);
 }
 
 TEST_F(FormTest, MenuTreeWithCaptionsStatesAndIndexes) {
@@ -119,34 +79,34 @@ TEST_F(FormTest, MenuTreeWithCaptionsStatesAndIndexes) {
         for (QAction* a : m->actions()) out << (a->isSeparator() ? QString("-") : a->text());
         return out;
     };
-    EXPECT_EQ(captions(form->game.menu()),
+    EXPECT_EQ(captions(item("game").menu()),
               (QStringList{"开始游戏", "-", "暂停", "继续", "放弃", "-", "退出"}));
-    EXPECT_EQ(captions(form->meuOption.menu()), (QStringList{"初级", "中级", "高级"}));
-    EXPECT_EQ(captions(form->dtmh.menu()), (QStringList{"使用说明", "-", "软件主页..", "Sorrel主页...",
+    EXPECT_EQ(captions(item("meuOption").menu()), (QStringList{"初级", "中级", "高级"}));
+    EXPECT_EQ(captions(item("dtmh").menu()), (QStringList{"使用说明", "-", "软件主页..", "Sorrel主页...",
                                                         "Where To Buy...", "-", "关于Mepo(Tazu造型版)"}));
 
-    EXPECT_FALSE(form->pause.enabled());
-    EXPECT_FALSE(form->reDo.enabled());
-    EXPECT_FALSE(form->Fail.enabled());
-    EXPECT_TRUE(form->start.enabled());
-    EXPECT_TRUE(form->meuOption.enabled());
-    EXPECT_TRUE(form->meuBase.checked());
-    EXPECT_FALSE(form->meuMiddle.checked());
-    EXPECT_FALSE(form->meuHigh.checked());
-    for (QAction* a : form->game.menu()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
+    EXPECT_FALSE(item("pause").enabled());
+    EXPECT_FALSE(item("reDo").enabled());
+    EXPECT_FALSE(item("Fail").enabled());
+    EXPECT_TRUE(item("start").enabled());
+    EXPECT_TRUE(item("meuOption").enabled());
+    EXPECT_TRUE(item("meuBase").checked());
+    EXPECT_FALSE(item("meuMiddle").checked());
+    EXPECT_FALSE(item("meuHigh").checked());
+    for (QAction* a : item("game").menu()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
 
-    EXPECT_EQ(form->game.index(), 100);
-    EXPECT_EQ(form->start.index(), 101);
-    EXPECT_EQ(form->sdf.index(), 102);
-    EXPECT_EQ(form->exit.index(), 103);
-    EXPECT_EQ(form->dtmh.index(), 200);
-    EXPECT_EQ(form->help.index(), 103);
-    EXPECT_EQ(form->ab.index(), 201);
+    EXPECT_EQ(item("game").index(), 100);
+    EXPECT_EQ(item("start").index(), 101);
+    EXPECT_EQ(item("sdf").index(), 102);
+    EXPECT_EQ(item("exit").index(), 103);
+    EXPECT_EQ(item("dtmh").index(), 200);
+    EXPECT_EQ(item("help").index(), 103);
+    EXPECT_EQ(item("ab").index(), 201);
 
     // A click hands the item's index to its handler.
     int got = 0;
-    form->start.onClick = [&](int i) { got = i; };
-    form->start.click();
+    item("start").onClick = [&](int i) { got = i; };
+    item("start").click();
     EXPECT_EQ(got, 101);
 }
 
@@ -161,22 +121,22 @@ TEST_F(FormTest, EveryControlInTheWindowsOrderWithSoftProperties) {
     EXPECT_EQ(names, want);
 
     // A timer has no place and no visibility, a menu item no place: asking fails softly.
-    EXPECT_FALSE(form->Timer1.get(Prop::Left));
-    EXPECT_FALSE(form->Timer1.get(Prop::Visible));
-    EXPECT_FALSE(form->Timer1.set(Prop::Width, 10));
-    EXPECT_FALSE(form->start.get(Prop::Left));
-    EXPECT_FALSE(form->start.move(1, 2, 3, 4));
-    EXPECT_EQ(form->start.get(Prop::Visible), 1.0);
-    EXPECT_FALSE(form->Picture1->get(Prop::FontSize));
-    EXPECT_EQ(form->Label3->get(Prop::FontSize), 10.5);
+    EXPECT_FALSE(timer("Timer1").get(Prop::Left));
+    EXPECT_FALSE(timer("Timer1").get(Prop::Visible));
+    EXPECT_FALSE(timer("Timer1").set(Prop::Width, 10));
+    EXPECT_FALSE(item("start").get(Prop::Left));
+    EXPECT_FALSE(item("start").move(1, 2, 3, 4));
+    EXPECT_EQ(item("start").get(Prop::Visible), 1.0);
+    EXPECT_FALSE(board()->get(Prop::FontSize));
+    EXPECT_EQ(label("Label3")->get(Prop::FontSize), 10.5);
 
     // Records were taken at load; those without geometry are empty.
-    EXPECT_TRUE(form->Timer1.tag().empty);
-    EXPECT_TRUE(form->meuBase.tag().empty);
-    EXPECT_FALSE(form->Label3->tag().empty);
-    EXPECT_EQ(form->Label3->tag().numbers[0], 120);
-    EXPECT_EQ(form->Label3->tag().numbers[4], 10.5);
-    EXPECT_EQ(form->Picture1->tag().numbers, (std::array<double, 5>{120, 840, 7215, 6120, 0}));
+    EXPECT_TRUE(timer("Timer1").tag().empty);
+    EXPECT_TRUE(item("meuBase").tag().empty);
+    EXPECT_FALSE(label("Label3")->tag().empty);
+    EXPECT_EQ(label("Label3")->tag().numbers[0], 120);
+    EXPECT_EQ(label("Label3")->tag().numbers[4], 10.5);
+    EXPECT_EQ(board()->tag().numbers, (std::array<double, 5>{120, 840, 7215, 6120, 0}));
 }
 
 TEST_F(FormTest, CentredOnFirstShowWithAnIconOfThreeSizes) {
@@ -188,31 +148,31 @@ TEST_F(FormTest, CentredOnFirstShowWithAnIconOfThreeSizes) {
 
 TEST_F(FormTest, BoardKeepsWhatIsDrawnThroughRepaintsAndHiding) {
     const QRgb ink = qRgb(10, 200, 30);
-    form->Picture1->canvas().fillBox(510, 510, 1010, 1010, ink);
-    form->Picture1->refresh();
-    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
-    form->Picture1->repaint();
-    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    board()->canvas().fillBox(510, 510, 1010, 1010, ink);
+    board()->refresh();
+    EXPECT_EQ(shownPixel(board(), 40, 40), ink);
+    board()->repaint();
+    EXPECT_EQ(shownPixel(board(), 40, 40), ink);
     form->hide();
     form->showMinimized();
     form->showNormal();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    EXPECT_EQ(shownPixel(board(), 40, 40), ink);
     // A message box over the board.
-    form->help_Click(103);
-    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
+    item("help").click();
+    EXPECT_EQ(shownPixel(board(), 40, 40), ink);
     // The time bar draws in pixels.
-    form->Picture3->canvas().fillBox(3, 3, 3, 3, ink);
-    EXPECT_EQ(shownPixel(form->Picture3, 3, 3), ink);
+    bar()->canvas().fillBox(3, 3, 3, 3, ink);
+    EXPECT_EQ(shownPixel(bar(), 3, 3), ink);
     // Shrunk far below the board, drawn on beyond its edge, grown again.
     form->setOuterWidth(2000);
     form->setOuterHeight(2000);
-    ASSERT_LT(form->Picture1->QWidget::width(), 11 * 34);
-    form->Picture1->canvas().fillBox(11 * 510, 9 * 510, 11 * 510 + 500, 9 * 510 + 500, ink);
+    ASSERT_LT(board()->QWidget::width(), 11 * 34);
+    board()->canvas().fillBox(11 * 510, 9 * 510, 11 * 510 + 500, 9 * 510 + 500, ink);
     form->setOuterWidth(7600);
     form->setOuterHeight(7800);
-    EXPECT_EQ(shownPixel(form->Picture1, 40, 40), ink);
-    EXPECT_EQ(shownPixel(form->Picture1, 11 * 34 + 5, 9 * 34 + 5), ink);
+    EXPECT_EQ(shownPixel(board(), 40, 40), ink);
+    EXPECT_EQ(shownPixel(board(), 11 * 34 + 5, 9 * 34 + 5), ink);
 }
 
 // Each backing image holds what its box shows, in device pixels, not more.
@@ -223,16 +183,16 @@ TEST_F(FormTest, BackingImagesAreNoLargerThanTheirBoxes) {
         EXPECT_LE(held.width(), shown.width()) << box->name() << " " << when;
         EXPECT_LE(held.height(), shown.height()) << box->name() << " " << when;
     };
-    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "at first show");
-    form->start.click();
-    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "after a deal");
-    form->Fail.click();
-    form->Timer1.fire();
-    form->meuHigh.click();
-    form->start.click();
-    for (PictureBox* box : {form->Picture3, form->Picture1}) expectFits(box, "after a deal at 24 x 14");
-    EXPECT_EQ(form->Picture1->canvas().heldSize(), QSize(26 * 34, 16 * 34));  // the whole grid, no more
-    EXPECT_EQ(form->Picture2->canvas().image().size(), QSize(340, 204));
+    for (PictureBox* box : {bar(), board()}) expectFits(box, "at first show");
+    item("start").click();
+    for (PictureBox* box : {bar(), board()}) expectFits(box, "after a deal");
+    item("Fail").click();
+    timer("Timer1").fire();
+    item("meuHigh").click();
+    item("start").click();
+    for (PictureBox* box : {bar(), board()}) expectFits(box, "after a deal at 24 x 14");
+    EXPECT_EQ(board()->canvas().heldSize(), QSize(26 * 34, 16 * 34));  // the whole grid, no more
+    EXPECT_EQ(sheet()->canvas().image().size(), QSize(340, 204));
 }
 
 TEST(MessageText, LinesEndingInALoneCarriageReturnShowAsLines) {
@@ -243,7 +203,7 @@ TEST(MessageText, LinesEndingInALoneCarriageReturnShowAsLines) {
 }
 
 TEST_F(FormTest, AMessageBoxIsTitledWithTheCaptionAndHasOnlyOk) {
-    showMessage(form.get(), "第一行\r第二行\r");
+    showMessage(form.get(), "第一行\r第二行\r", *desktop);
     ASSERT_EQ(boxes.seen().size(), 1u);
     const test::SeenBox& b = boxes.seen()[0];
     EXPECT_EQ(b.title, QString("Mepo(Tazu造型版)"));

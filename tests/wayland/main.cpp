@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/desktop/desktop.h"
+#include "support/desktop.h"
 #include "ui/toolkit/fonts.h"
 
 int main(int argc, char** argv) {
@@ -18,9 +18,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no Wayland compositor: run through %s\n", MEPO_RUNNER);
         return 1;
     }
-    mepo::Desktop::beforeQt();  // as the game's own start does
+    mepo::test::beforeQt = mepo::Desktop::beforeQt();  // as the game's own start does
     QApplication app(argc, argv);
-    if (std::strcmp(mepo::Desktop::current().name(), "wayland") != 0) {
+    if (std::strcmp(mepo::test::makeDesktop()->name(), "wayland") != 0) {
         std::fprintf(stderr, "the game did not choose its Wayland desktop\n");
         return 1;
     }

@@ -11,9 +11,12 @@
 
 #include "compositor_output.h"
 #include "flow/difficulty.h"
+#include "support/desktop.h"
+#include "support/window_parts.h"
+#include "ui/desktop/wayland/frame_button.h"
+#include "ui/desktop/wayland/own_frame.h"
 #include "ui/form1.h"
-#include "ui/desktop/frame_button.h"
-#include "ui/desktop/own_frame.h"
+#include "ui/toolkit/picture_box.h"
 
 namespace mepo {
 
@@ -39,7 +42,7 @@ QSize clientOf(Difficulty d) {
 class WaylandWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<Form1>();
+        form = std::make_unique<Form1>(*desktop, Form1::Options{});
         form->show();
         ASSERT_TRUE(settle([&] { return form->isVisible() && form->windowHandle()->isExposed(); }));
     }
@@ -54,6 +57,15 @@ protected:
             std::printf("%s: the window %dx%d at (%d, %d) on the output\n", step.c_str(), at->width(), at->height(),
                         at->x(), at->y());
     }
+    MenuItem& item(const char* name) { return *test::partOf<MenuItem>(*form, name); }
+    PictureBox* board() { return test::partOf<PictureBox>(*form, "Picture1"); }
+    // The title bar and borders the game draws itself, if it does.
+    OwnFrame* ownFrame() {
+        for (QObject* o : form->children())
+            if (auto* frame = dynamic_cast<OwnFrame*>(o)) return frame;
+        return nullptr;
+    }
+    std::unique_ptr<Desktop> desktop = test::makeDesktop();
     std::unique_ptr<Form1> form;
 };
 
@@ -64,24 +76,24 @@ TEST_F(WaylandWindow, OpensAtItsDesignClientSizeWithATitleBar) {
     EXPECT_EQ(form->clientWidth(), 7485);
     EXPECT_EQ(form->clientHeight(), 7110);
     // Neither compositor here draws title bars: the window draws its own.
-    ASSERT_NE(form->ownFrame(), nullptr);
-    EXPECT_TRUE(form->ownFrame()->titleBar()->isVisible());
+    ASSERT_NE(ownFrame(), nullptr);
+    EXPECT_TRUE(ownFrame()->titleBar()->isVisible());
 }
 
 TEST_F(WaylandWindow, EachDifficultyLeavesTheWholeWindowOnTheOutput) {
     struct Step {
-        MenuItem Form1::*item;
+        const char* item;
         Difficulty d;
     };
-    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
-                      Step{&Form1::meuBase, Difficulty::Base}, Step{&Form1::meuHigh, Difficulty::High}}) {
-        (form.get()->*step.item).click();
-        expectShownWhole(step.d, (form.get()->*step.item).caption());
+    for (Step step : {Step{"meuHigh", Difficulty::High}, Step{"meuMiddle", Difficulty::Middle},
+                      Step{"meuBase", Difficulty::Base}, Step{"meuHigh", Difficulty::High}}) {
+        item(step.item).click();
+        expectShownWhole(step.d, item(step.item).caption());
     }
-    form->start.click();
-    EXPECT_EQ(form->st.cols, 24);
-    EXPECT_GE(form->Picture1->width(), 26 * 34);
-    EXPECT_GE(form->Picture1->height(), 16 * 34);
+    item("start").click();
+    EXPECT_EQ(form->session().state().cols, 24);
+    EXPECT_GE(board()->width(), 26 * 34);
+    EXPECT_GE(board()->height(), 16 * 34);
 }
 
 TEST_F(WaylandWindow, ADifficultyOnAMaximisedWindowRestoresItAtTheNewSize) {
@@ -89,7 +101,7 @@ TEST_F(WaylandWindow, ADifficultyOnAMaximisedWindowRestoresItAtTheNewSize) {
     std::string why;
     const auto at = shownOnOutput(*form, &why);
     ASSERT_TRUE(at) << why;
-    const FrameButton* maximise = form->ownFrame()->button(static_cast<int>(FrameButton::Kind::Maximise));
+    const FrameButton* maximise = ownFrame()->button(static_cast<int>(FrameButton::Kind::Maximise));
     const QPoint p = at->topLeft() + maximise->mapTo(form.get(), maximise->rect().center());
     // Glided in from outside the output: a nested compositor may take the
     // first moves for the pointer's coming in and place a click by them.
@@ -104,11 +116,11 @@ TEST_F(WaylandWindow, ADifficultyOnAMaximisedWindowRestoresItAtTheNewSize) {
     ASSERT_TRUE(maximised) << form->width() << "x" << form->height();
     test::parkPointer();
 
-    form->meuMiddle.click();
+    item("meuMiddle").click();
     expectShownWhole(Difficulty::Middle, "中级 on a maximised window");
     EXPECT_FALSE(form->isMaximized());
-    form->start.click();
-    EXPECT_EQ(form->st.cols, 17);
+    item("start").click();
+    EXPECT_EQ(form->session().state().cols, 17);
     EXPECT_TRUE(settle([&] { return form->windowHandle()->isExposed(); }));
 }
 
@@ -129,21 +141,21 @@ TEST_F(WaylandWindow, KeysReachTheMenusThroughTheCompositor) {
         return a ? a->text().toStdString() : std::string("nothing");
     };
     ASSERT_TRUE(press("Right"));
-    EXPECT_TRUE(settle([&] { return form->menuBar()->activeAction() == form->meuOption.action(); }, 5000)) << lit();
+    EXPECT_TRUE(settle([&] { return form->menuBar()->activeAction() == item("meuOption").action(); }, 5000)) << lit();
     ASSERT_TRUE(press("Return"));
-    EXPECT_TRUE(settle([&] { return form->meuOption.menu()->isVisible(); }, 5000)) << lit();
+    EXPECT_TRUE(settle([&] { return item("meuOption").menu()->isVisible(); }, 5000)) << lit();
     ASSERT_TRUE(press("Down"));
-    EXPECT_TRUE(settle([&] { return form->meuOption.menu()->activeAction() == form->meuMiddle.action(); }, 5000));
+    EXPECT_TRUE(settle([&] { return item("meuOption").menu()->activeAction() == item("meuMiddle").action(); }, 5000));
     ASSERT_TRUE(press("Return"));
-    EXPECT_TRUE(settle([&] { return form->meuMiddle.checked(); }, 5000));
+    EXPECT_TRUE(settle([&] { return item("meuMiddle").checked(); }, 5000));
     expectShownWhole(Difficulty::Middle, "中级 from the keyboard");
     // F10 opens the game menu with its first item lit: Enter deals.
     ASSERT_TRUE(settle([&] { return form->isActiveWindow(); }, 5000));
     ASSERT_TRUE(press("F10"));
-    EXPECT_TRUE(settle([&] { return form->game.menu()->isVisible(); }, 5000));
+    EXPECT_TRUE(settle([&] { return item("game").menu()->isVisible(); }, 5000));
     ASSERT_TRUE(press("Return"));
-    EXPECT_TRUE(settle([&] { return form->start.caption() == "重新开始"; }, 5000));
-    EXPECT_EQ(form->st.cols, 17);
+    EXPECT_TRUE(settle([&] { return item("start").caption() == "重新开始"; }, 5000));
+    EXPECT_EQ(form->session().state().cols, 17);
 }
 
 // A message box draws its own title bar too, with the window's caption, and
@@ -168,7 +180,7 @@ TEST_F(WaylandWindow, AMessageBoxShowsTheCaptionOnItsOwnTitleBar) {
         // Never left open, whatever happened.
         if (!settle([] { return !QApplication::activeModalWidget(); }, 5000)) box->close();
     });
-    form->help.click();  // returns once the box is closed
+    item("help").click();  // returns once the box is closed
     EXPECT_EQ(title, form->windowTitle());
     EXPECT_TRUE(barShown);
     EXPECT_TRUE(boxAt) << "the box is not wholly on the output";
@@ -191,7 +203,7 @@ TEST_F(WaylandWindow, RandomWindowCommandsLeaveTheGameRunning) {
                              ? static_cast<quint32>(qEnvironmentVariableIntValue("MEPO_WINDOW_SEED"))
                              : 3;
     QRandomGenerator random(seed);
-    MenuItem* difficulties[] = {&form->meuBase, &form->meuMiddle, &form->meuHigh};
+    MenuItem* difficulties[] = {&item("meuBase"), &item("meuMiddle"), &item("meuHigh")};
     Difficulty chosen = Difficulty::Base;
     for (int i = 0; i < commands; ++i) {
         const int what = static_cast<int>(random.bounded(6));

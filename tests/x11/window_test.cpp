@@ -11,7 +11,10 @@
 #include <set>
 
 #include "flow/difficulty.h"
+#include "support/desktop.h"
+#include "support/window_parts.h"
 #include "ui/form1.h"
+#include "ui/toolkit/picture_box.h"
 #include "x_server.h"
 
 namespace mepo {
@@ -43,9 +46,12 @@ class RealWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         QCursor::setPos(0, 0);  // away from the menus
-        form = std::make_unique<Form1>();
+        form = std::make_unique<Form1>(*desktop, Form1::Options{});
         form->show();
     }
+    MenuItem& item(const char* name) { return *test::partOf<MenuItem>(*form, name); }
+    PictureBox* board() { return test::partOf<PictureBox>(*form, "Picture1"); }
+    std::unique_ptr<Desktop> desktop = test::makeDesktop();
     std::unique_ptr<Form1> form;
 };
 
@@ -65,13 +71,13 @@ TEST_F(RealWindow, OpensAtItsDesignClientSizeCentredOnTheScreen) {
 TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
     ASSERT_TRUE(settle([&] { return centred(*form, frameOnServer(*form), 0); })) << describe(*form);
     struct Step {
-        MenuItem Form1::*item;
+        const char* item;
         Difficulty d;
     };
-    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
-                      Step{&Form1::meuBase, Difficulty::Base}, Step{&Form1::meuHigh, Difficulty::High},
-                      Step{&Form1::meuHigh, Difficulty::High}}) {
-        (form.get()->*step.item).click();
+    for (Step step : {Step{"meuHigh", Difficulty::High}, Step{"meuMiddle", Difficulty::Middle},
+                      Step{"meuBase", Difficulty::Base}, Step{"meuHigh", Difficulty::High},
+                      Step{"meuHigh", Difficulty::High}}) {
+        item(step.item).click();
         const DifficultySize size = difficultySize(step.d);
         const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
         // Until the server shows it and the game has heard the last of it.
@@ -80,12 +86,12 @@ TEST_F(RealWindow, EachDifficultyGetsItsSizeAndStandsCentred) {
             return win.size() == QSize(client.width(), client.height() + form->menuBar()->height()) &&
                    centred(*form, frameOnServer(*form), 245 / 15.0) && form->client()->size() == client;
         });
-        EXPECT_TRUE(ok) << (form.get()->*step.item).caption() << ": " << describe(*form);
-        std::printf("%s: %s\n", (form.get()->*step.item).caption().c_str(), describe(*form).c_str());
+        EXPECT_TRUE(ok) << item(step.item).caption() << ": " << describe(*form);
+        std::printf("%s: %s\n", item(step.item).caption().c_str(), describe(*form).c_str());
         // The game laid itself out for the size the window really has.
         EXPECT_EQ(form->client()->size(), client);
-        EXPECT_GE(form->Picture1->width(), (size.cols + 2) * 34);
-        EXPECT_GE(form->Picture1->height(), (size.rows + 2) * 34);
+        EXPECT_GE(board()->width(), (size.cols + 2) * 34);
+        EXPECT_GE(board()->height(), (size.rows + 2) * 34);
     }
 }
 
@@ -98,7 +104,7 @@ TEST_F(RealWindow, ADifficultyOnAMaximisedWindowRestoresItCentred) {
     // may keep or drop its borders meanwhile).
     ASSERT_TRUE(settle([&] { return windowOnServer(*form).width() >= form->screen()->geometry().width() - 2; }))
         << describe(*form);
-    form->meuMiddle.click();
+    item("meuMiddle").click();
     const DifficultySize size = difficultySize(Difficulty::Middle);
     const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
     const bool ok = settle([&] {
@@ -114,15 +120,15 @@ TEST_F(RealWindow, ADifficultyOnAMaximisedWindowRestoresItCentred) {
 TEST_F(RealWindow, AWindowTallerThanTheScreenStandsAtItsTop) {
     const QRect area = form->screen()->availableGeometry();
     if (area.height() >= 800) GTEST_SKIP() << "the screen has room for every difficulty";
-    for (MenuItem* item : {&form->meuHigh, &form->meuBase, &form->meuHigh}) {
-        item->click();
+    for (MenuItem* it : {&item("meuHigh"), &item("meuBase"), &item("meuHigh")}) {
+        it->click();
         const bool ok = settle([&] {
             const QRect frame = frameOnServer(*form);
             const bool tall = frame.height() > area.height();
             return frame.height() > 0 && (tall ? frame.top() == area.top() : centred(*form, frame, 245 / 15.0)) &&
                    std::abs(frame.x() - (area.width() - frame.width()) / 2.0) <= 1;
         });
-        EXPECT_TRUE(ok) << item->caption() << ": " << describe(*form);
+        EXPECT_TRUE(ok) << it->caption() << ": " << describe(*form);
         EXPECT_GE(frameOnServer(*form).top(), area.top());
     }
 }
@@ -141,7 +147,7 @@ TEST_F(RealWindow, MenusShowPlainSeparatorsAndOneCheckMark) {
         return image;
     };
     auto dark = [](QRgb c) { return qGray(c) < 128; };
-    for (MenuItem* menu : {&form->game, &form->dtmh}) {
+    for (MenuItem* menu : {&item("game"), &item("dtmh")}) {
         const QImage image = shown(*menu);
         ASSERT_FALSE(image.isNull());
         int separators = 0;
@@ -157,22 +163,23 @@ TEST_F(RealWindow, MenusShowPlainSeparatorsAndOneCheckMark) {
         EXPECT_EQ(separators, 2);
     }
     // Left of the caption: a mark on the checked item, nothing at all on the others.
-    auto markArea = [&](const QImage& image, MenuItem& item) {
+    QMenu* settings = item("meuOption").menu();
+    auto markArea = [&](const QImage& image, MenuItem& it) {
         // Inside the menu's own frame line.
-        const QRect r = form->meuOption.menu()->actionGeometry(item.action()).adjusted(3, 1, 0, -1);
+        const QRect r = settings->actionGeometry(it.action()).adjusted(3, 1, 0, -1);
         std::set<QRgb> colours;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x < r.left() + 20; ++x) colours.insert(image.pixel(x, y));
         return colours.size();
     };
-    for (MenuItem* chosen : {&form->meuBase, &form->meuHigh}) {
+    for (MenuItem* chosen : {&item("meuBase"), &item("meuHigh")}) {
         chosen->click();
-        const QImage image = shown(form->meuOption);
-        for (MenuItem* item : {&form->meuBase, &form->meuMiddle, &form->meuHigh}) {
-            if (item == chosen)
-                EXPECT_GT(markArea(image, *item), 1u) << item->caption();
+        const QImage image = shown(item("meuOption"));
+        for (MenuItem* it : {&item("meuBase"), &item("meuMiddle"), &item("meuHigh")}) {
+            if (it == chosen)
+                EXPECT_GT(markArea(image, *it), 1u) << it->caption();
             else
-                EXPECT_EQ(markArea(image, *item), 1u) << item->caption() << " shows something beside it";
+                EXPECT_EQ(markArea(image, *it), 1u) << it->caption() << " shows something beside it";
         }
     }
 }
@@ -249,20 +256,20 @@ TEST_F(RealWindow, OnTwoMonitorsADifficultyCentresTheWindowOnTheMonitorThatHolds
     std::printf("dragged: %s\n", placed(*form, frameOnServer(*form), dropped, "dropped").c_str());
 
     struct Step {
-        MenuItem Form1::*item;
+        const char* item;
         Difficulty d;
     };
-    for (Step step : {Step{&Form1::meuHigh, Difficulty::High}, Step{&Form1::meuMiddle, Difficulty::Middle},
-                      Step{&Form1::meuBase, Difficulty::Base}}) {
-        MenuItem& item = form.get()->*step.item;
-        item.click();
+    for (Step step : {Step{"meuHigh", Difficulty::High}, Step{"meuMiddle", Difficulty::Middle},
+                      Step{"meuBase", Difficulty::Base}}) {
+        MenuItem& chosen = item(step.item);
+        chosen.click();
         const DifficultySize size = difficultySize(step.d);
         const QSize client(std::lround((size.width - 115) / 15), std::lround((size.height - 690) / 15));
         const bool ok = standsCentred(*right, client + QSize(0, form->menuBar()->height()), 245 / 15.0);
-        std::printf("%s: %s\n", item.caption().c_str(), placed(*form, frame, centred).c_str());
-        EXPECT_TRUE(ok) << item.caption();
-        EXPECT_TRUE(right->geometry().contains(frame)) << item.caption() << " beyond " << right->name().toStdString();
-        EXPECT_EQ(form->screen(), right) << item.caption();
+        std::printf("%s: %s\n", chosen.caption().c_str(), placed(*form, frame, centred).c_str());
+        EXPECT_TRUE(ok) << chosen.caption();
+        EXPECT_TRUE(right->geometry().contains(frame)) << chosen.caption() << " beyond " << right->name().toStdString();
+        EXPECT_EQ(form->screen(), right) << chosen.caption();
     }
 }
 

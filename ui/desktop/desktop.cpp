@@ -13,49 +13,38 @@
 
 namespace mepo {
 
-namespace {
+Desktop::BeforeQt Desktop::beforeQt() {
+    BeforeQt before;
+#if MEPO_WAYLAND
+    if (keepQtTitleBarsOff()) before.setForTheGame << QLatin1String(kQtTitleBarsOff);
+#endif
+    return before;
+}
 
-// What beforeQt() set in the environment for the game alone.
-QStringList setForTheGame;
-
-std::unique_ptr<Desktop> choose() {
+std::unique_ptr<Desktop> Desktop::make(BeforeQt before) {
     const QString platform = QGuiApplication::platformName();
     // "wayland", or "wayland-egl" and the like when the player names one.
     if (platform.startsWith(QLatin1String("wayland"))) {
 #if MEPO_WAYLAND
-        return std::make_unique<WaylandDesktop>(setForTheGame.contains(QLatin1String(kQtTitleBarsOff)));
+        return std::make_unique<WaylandDesktop>(std::move(before));
 #else
         // Built without asking the compositor about title bars: Qt's own
         // draw them where the compositor does not.
-        return std::make_unique<Desktop>("wayland", waylandPlacement);
+        return std::make_unique<Desktop>("wayland", waylandPlacement, std::move(before));
 #endif
     }
-    if (platform == QLatin1String("xcb")) return std::make_unique<Desktop>("x11", x11Placement);
-    return std::make_unique<Desktop>("plain", plainPlacement);
+    if (platform == QLatin1String("xcb")) return std::make_unique<Desktop>("x11", x11Placement, std::move(before));
+    return std::make_unique<Desktop>("plain", plainPlacement, std::move(before));
 }
 
-}  // namespace
-
-void Desktop::beforeQt() {
-#if MEPO_WAYLAND
-    if (keepQtTitleBarsOff()) setForTheGame << QLatin1String(kQtTitleBarsOff);
-#endif
-}
-
-Desktop& Desktop::current() {
-    // Never destroyed: a window may ask it until the very end.
-    static Desktop* const chosen = choose().release();
-    return *chosen;
-}
-
-OwnFrame* Desktop::frameFor(QWidget&, OwnFrame::Kind) { return nullptr; }
+void Desktop::frame(QWidget&, Frame) {}
 
 QProcessEnvironment Desktop::environmentForPrograms() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString& name : setForTheGame) env.remove(name);
+    for (const QString& name : before_.setForTheGame) env.remove(name);
     return env;
 }
 
-bool Desktop::environmentIsThePlayers() const { return setForTheGame.isEmpty(); }
+bool Desktop::environmentIsThePlayers() const { return before_.setForTheGame.isEmpty(); }
 
 }  // namespace mepo

@@ -10,16 +10,17 @@
 //   to it (x11_placement.h);
 // - wayland/: Qt's native Wayland platform, where no client places its
 //   window (wayland_placement.h) and the compositor may or may not draw the
-//   title bars (wayland_desktop.h; where Wayland's development files were
-//   missing at build time, Qt's own title bars are left on);
+//   title bars (wayland_desktop.h), the game then drawing its own
+//   (own_frame.h; where Wayland's development files were missing at build
+//   time, Qt's own title bars are left on);
 // - plain/: Qt's offscreen platform and every other one, where the window
 //   takes what it asks for at once (plain_placement.h).
 #pragma once
 
 #include <QProcessEnvironment>
+#include <QStringList>
 #include <memory>
 
-#include "own_frame.h"
 #include "placement.h"
 
 class QMainWindow;
@@ -32,8 +33,15 @@ public:
     // Makes the placement of a main window on a desktop.
     using PlacementMaker = std::unique_ptr<Placement> (*)(QMainWindow& window, Placement::Handlers handlers);
 
+    // What the desktops set in the environment before Qt started, for the
+    // game alone (not for the programs it starts).
+    struct BeforeQt {
+        QStringList setForTheGame;
+    };
+
     // name: which back end this is ("x11", "wayland" or "plain").
-    Desktop(const char* name, PlacementMaker makePlacement) : name_(name), makePlacement_(makePlacement) {}
+    Desktop(const char* name, PlacementMaker makePlacement, BeforeQt before = {})
+        : name_(name), makePlacement_(makePlacement), before_(std::move(before)) {}
     virtual ~Desktop() = default;
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
@@ -41,12 +49,12 @@ public:
     // What the desktops need before Qt starts: called once, at the very
     // start, before the application object exists (and so before any thread
     // of Qt's may read the environment).
-    static void beforeQt();
-    // The desktop of the platform Qt runs on: chosen at the first call, once
-    // the application object exists. The game calls it as soon as Qt has
-    // started, so that whatever the desktop asks of the display runs while
-    // the game builds its window.
-    static Desktop& current();
+    static BeforeQt beforeQt();
+    // The desktop of the platform Qt runs on, once the application object
+    // exists. The program makes it once, as soon as Qt has started, so that
+    // whatever it asks of the display runs while the game builds its window,
+    // and hands it to whatever needs it; it must outlive every window.
+    static std::unique_ptr<Desktop> make(BeforeQt before = {});
 
     const char* name() const { return name_; }
 
@@ -56,10 +64,11 @@ public:
         return makePlacement_(window, std::move(handlers));
     }
 
-    // The title bar and borders that a top-level window draws itself where
-    // the desktop leaves them to the window (owned by the window); null
-    // where the desktop draws them.
-    virtual OwnFrame* frameFor(QWidget& window, OwnFrame::Kind kind);
+    // A top-level window (the game's, or a message box) draws its own title
+    // bar and borders from now on, where the desktop leaves them to the
+    // window; elsewhere nothing changes.
+    enum class Frame { Window, Box };
+    virtual void frame(QWidget& window, Frame kind);
 
     // The environment for a program the game starts (a web browser): the
     // game's own, less what beforeQt() set for the game alone.
@@ -70,6 +79,7 @@ public:
 private:
     const char* const name_;
     const PlacementMaker makePlacement_;
+    const BeforeQt before_;
 };
 
 }  // namespace mepo

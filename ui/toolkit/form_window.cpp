@@ -4,10 +4,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include "desktop/desktop.h"
 #include "menu_keys.h"
-#include "handler_scope.h"
 #include "twips.h"
+#include "ui/desktop/desktop.h"
 
 namespace mepo {
 
@@ -25,15 +24,13 @@ private:
     FormWindow& owner_;
 };
 
-FormWindow::FormWindow() : client_(new ClientArea(*this)) {
+FormWindow::FormWindow(Desktop& desktop, HandlerRule rule)
+    : desktop_(desktop), rule_(std::move(rule)), client_(new ClientArea(*this)) {
     setCentralWidget(client_);
     installMenuKeys(*this);
-    Desktop& desktop = Desktop::current();
-    ownFrame_ = desktop.frameFor(*this, OwnFrame::Kind::Window);
-    placement_ = desktop.placementFor(
-        *this, {[] { return HandlerScope::active(); },
-                [](std::function<void()> work) { HandlerScope::whenIdle(std::move(work)); },
-                [this](std::function<void()> work) { HandlerScope::whenQuiet(this, std::move(work)); }});
+    desktop_.frame(*this, Desktop::Frame::Window);
+    placement_ = desktop_.placementFor(
+        *this, {rule_.running, rule_.run, [this](std::function<void()> work) { whenQuiet(this, rule_, std::move(work)); }});
 }
 
 FormWindow::~FormWindow() = default;
@@ -53,17 +50,13 @@ void FormWindow::clientAreaResized() {
         runResize();
         return;
     }
-    if (!HandlerScope::active()) {
-        HandlerScope scope;
-        runResize();
-        return;
-    }
-    // The desktop resized the window under a handler's message box: laid
-    // out once that handler has finished, so that nothing it shows changes
-    // in the middle of it (the time bar and the time label stay as they are).
+    // As a handler of its own: the desktop may resize the window under a
+    // handler's message box, and the layout then waits until that handler
+    // has finished, so that nothing it shows changes in the middle of it
+    // (the time bar and the time label stay as they are).
     if (resizeWaits_) return;
     resizeWaits_ = true;
-    HandlerScope::whenIdle([self = QPointer<FormWindow>(this)] {
+    rule_.run([self = QPointer<FormWindow>(this)] {
         if (!self) return;
         self->resizeWaits_ = false;
         self->runResize();

@@ -21,14 +21,18 @@
 #include <QMargins>
 #include <memory>
 
+#include "handler_rule.h"
+
 namespace mepo {
 
-class OwnFrame;
+class Desktop;
 class Placement;
 
 class FormWindow : public QMainWindow {
 public:
-    FormWindow();
+    // On that desktop, by the game's rule for its handlers; the desktop must
+    // outlive the window.
+    FormWindow(Desktop& desktop, HandlerRule rule);
     ~FormWindow() override;
 
     QWidget* client() const { return client_; }
@@ -74,9 +78,8 @@ public:
     double screenWidth() const;
     double screenHeight() const;
 
-    // The frame the window draws itself where the desktop leaves it to the
-    // window; null elsewhere.
-    OwnFrame* ownFrame() const { return ownFrame_; }
+    Desktop& desktop() const { return desktop_; }
+    const HandlerRule& handlerRule() const { return rule_; }
     // How many times the window was mapped afresh to show a new size
     // (where the desktop alone places windows).
     int remaps() const;
@@ -96,8 +99,9 @@ private:
     // own title bar and borders, the menu bar.
     QMargins outerMargins() const;
 
+    Desktop& desktop_;
+    const HandlerRule rule_;
     QWidget* client_;
-    OwnFrame* ownFrame_ = nullptr;
     std::unique_ptr<Placement> placement_;
     int resizeRuns_ = 0;
     bool assigning_ = false;    // the game assigns the outer size

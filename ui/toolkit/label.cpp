@@ -5,6 +5,7 @@
 namespace mepo {
 
 Label::Label(std::string name, QWidget* parent) : QLabel(parent), WidgetControl(std::move(name), *this) {
+    setObjectName(QString::fromStdString(this->name()));
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }

@@ -1,7 +1,5 @@
 #include "menu_item.h"
 
-#include "handler_scope.h"
-
 namespace mepo {
 
 MenuItem::MenuItem(Kind kind, std::string name, const std::string& caption, int index)
@@ -10,12 +8,14 @@ MenuItem::MenuItem(Kind kind, std::string name, const std::string& caption, int 
     if (kind == Menu) {
         menu_ = std::make_unique<QMenu>(text);
         action_ = menu_->menuAction();
+        action_->setObjectName(QString::fromStdString(this->name()));
         return;
     }
     separator_ = caption == "-";
     ownAction_ = std::make_unique<QAction>(separator_ ? QString() : text);
     action_ = ownAction_.get();
     action_->setSeparator(separator_);
+    action_->setObjectName(QString::fromStdString(this->name()));
     connectClick();
 }
 
@@ -23,7 +23,6 @@ MenuItem::~MenuItem() = default;
 
 void MenuItem::connectClick() {
     QObject::connect(action_, &QAction::triggered, [this] {
-        HandlerScope scope;
         if (onClick) onClick(index_);
     });
 }

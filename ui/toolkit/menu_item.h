@@ -20,6 +20,7 @@ public:
     // whose own action shows it in the menu bar.
     enum Kind { Item, Menu };
     MenuItem(Kind kind, std::string name, const std::string& caption, int index = 0);
+    // The item's action carries its name, by which a test finds it.
     ~MenuItem() override;
 
     QAction* action() const { return action_; }

@@ -1,6 +1,7 @@
 #include "menu_keys.h"
 
 #include <QApplication>
+#include <QActionEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -50,13 +51,16 @@ public:
 
 // Esc in one of the window's menus: the menu closes as it always does,
 // leaving its title lit on the menu bar, which takes the keyboard; a second
-// Esc, on the bar, hands the keyboard back to the widget that had it.
+// Esc, on the bar, hands the keyboard back to the widget that had it. It
+// watches each menu as it joins the bar.
 class MenuEscape : public QObject {
 public:
-    explicit MenuEscape(QMenuBar& bar) : QObject(&bar), bar_(bar) { qApp->installEventFilter(this); }
+    explicit MenuEscape(QMenuBar& bar) : QObject(&bar), bar_(bar) { bar_.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == &bar_ && e->type() == QEvent::ActionAdded)
+            if (QMenu* menu = static_cast<QActionEvent*>(e)->action()->menu()) menu->installEventFilter(this);
         if (e->type() != QEvent::KeyPress || handing_) return false;
         const auto& key = static_cast<const QKeyEvent&>(*e);
         if (key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier || !isBarsMenu(watched)) return false;

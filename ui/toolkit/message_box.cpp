@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "desktop/desktop.h"
+#include "ui/desktop/desktop.h"
 
 namespace mepo {
 
@@ -14,7 +14,7 @@ QString messageLines(const std::string& text) {
     return s;
 }
 
-void showMessage(QWidget* owner, const std::string& text) {
+void showMessage(QWidget* owner, const std::string& text, Desktop& desktop) {
     QMessageBox box(QMessageBox::NoIcon, owner ? owner->windowTitle() : QString(), messageLines(text),
                     QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
@@ -22,7 +22,7 @@ void showMessage(QWidget* owner, const std::string& text) {
     // them its own: what a test reads to check the game's texts byte for byte.
     box.setProperty(kGivenTextProperty, QByteArray::fromStdString(text));
     // Its caption shown where the desktop leaves the title bar to the box.
-    Desktop::current().frameFor(box, OwnFrame::Kind::Box);
+    desktop.frame(box, Desktop::Frame::Box);
     box.exec();
 }
 

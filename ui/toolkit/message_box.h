@@ -8,12 +8,15 @@
 
 namespace mepo {
 
+class Desktop;
+
 // The text as the box shows it: lines may end in a lone carriage return, a
 // line feed, or both; each is a line break. Breaks at the very end show no
 // empty line.
 QString messageLines(const std::string& text);
 
-void showMessage(QWidget* owner, const std::string& text);
+// On that desktop, which may leave the box's title bar to it.
+void showMessage(QWidget* owner, const std::string& text, Desktop& desktop);
 
 // The property of an open box that holds its text exactly as it was given
 // to showMessage (a QByteArray).

@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "handler_scope.h"
-
 namespace mepo {
 
 PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSize extent, Canvas::Layout layout)
@@ -12,6 +10,7 @@ PictureBox::PictureBox(std::string name, QWidget* parent, int unitsPerPixel, QSi
       WidgetControl(std::move(name), *this),
       canvas_(unitsPerPixel, palette().color(QPalette::Button).rgb(), extent, layout),
       extent_(extent) {
+    setObjectName(QString::fromStdString(this->name()));
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvas_.setScale(devicePixelRatioF());
     if (parent) parent->installEventFilter(this);
@@ -107,7 +106,6 @@ static int shiftCode(Qt::KeyboardModifiers m) {
 
 void PictureBox::deliver(const MouseHandler& h, QMouseEvent* e) {
     if (!h) return;
-    HandlerScope scope;
     const float k = static_cast<float>(canvas_.unitsPerPixel());
     h(buttonCode(e->button()), shiftCode(e->modifiers()), static_cast<float>(e->position().x()) * k,
       static_cast<float>(e->position().y()) * k);

@@ -57,12 +57,12 @@ std::optional<QDBusConnection> accessibilityBus() {
 
 }  // namespace
 
-void sayToScreenReader(QAccessibleInterface* about, const QString& text) {
+ScreenReader::ScreenReader() { qDBusRegisterMetaType<RootReference>(); }
+
+void ScreenReader::say(QAccessibleInterface* about, const QString& text) const {
     if (!about || text.isEmpty() || !QAccessible::isActive()) return;
     std::optional<QDBusConnection> bus = accessibilityBus();
     if (!bus) return;
-    static const QMetaType registered = qDBusRegisterMetaType<RootReference>();
-    (void)registered;
     // The object as Qt's bridge names it on the bus.
     const QString path = kObjectPaths + QString::number(QAccessible::uniqueId(about));
     QDBusMessage change =

@@ -15,8 +15,12 @@ class QAccessibleInterface;
 
 namespace mepo {
 
-// Says text about the object a reader follows; nothing when no reader listens.
-void sayToScreenReader(QAccessibleInterface* about, const QString& text);
+class ScreenReader {
+public:
+    ScreenReader();
+    // Says text about the object a reader follows; nothing when no reader listens.
+    void say(QAccessibleInterface* about, const QString& text) const;
+};
 
 // Where the board's words go: the screen reader unless replaced (a test's
 // ear).

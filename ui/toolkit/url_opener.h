@@ -7,9 +7,12 @@
 
 namespace mepo {
 
+class Desktop;
+
 using UrlOpener = std::function<void(const std::string& url)>;
 
-// Opens the address with the desktop's URL handler.
-UrlOpener desktopUrlOpener();
+// Opens the address with the desktop's URL handler; the desktop must
+// outlive the opener.
+UrlOpener desktopUrlOpener(const Desktop& desktop);
 
 }  // namespace mepo

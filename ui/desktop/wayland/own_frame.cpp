@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "frame_button.h"
-#include "window_states.h"
+#include "../window_states.h"
 
 namespace mepo {
 

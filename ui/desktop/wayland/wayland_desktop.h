@@ -10,17 +10,15 @@ namespace mepo {
 
 class WaylandDesktop : public Desktop {
 public:
-    // qtTitleBarsOffByGame: the game, not the player, turned Qt's own title
-    // bars off before Qt started. Asks the compositor at once who draws the
-    // title bars, if it may come to the game to draw them.
-    explicit WaylandDesktop(bool qtTitleBarsOffByGame);
+    // Asks the compositor at once who draws the title bars, if it may come
+    // to the game to draw them: where the game, not the player, turned Qt's
+    // own title bars off before Qt started.
+    explicit WaylandDesktop(BeforeQt before);
 
-    OwnFrame* frameFor(QWidget& window, OwnFrame::Kind kind) override;
+    void frame(QWidget& window, Frame kind) override;
 
 private:
-    // Put away while Qt's connection is still open, as the application ends.
-    static void forgetTheQuestion();
-
+    // Put away with the desktop, while Qt's connection is still open.
     std::unique_ptr<TitleBarQuestion> question_;
 };
 

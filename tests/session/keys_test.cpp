@@ -1,0 +1,133 @@
+// The board from the keyboard, through the session alone: the cursor, its
+// outline's rule, a pair linked by keys, the jumps, and the blank board.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fake_front.h"
+#include "game/same_tile.h"
+
+namespace mepo {
+
+namespace {
+
+using test::Played;
+
+void keys(Session& s, std::initializer_list<const char*> names) {
+    for (const char* k : names) EXPECT_TRUE(s.key(k)) << k;
+}
+
+long cursorNews(const test::FakeFront& f) { return std::count(f.news.begin(), f.news.end(), BoardNews::Cursor); }
+
+}  // namespace
+
+TEST(SessionKeys, APairLinkedFromTheKeyboardAlone) {
+    Played p;
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    GameState& s = p.session.arrange();
+    s.board(6, 4) = s.board(5, 4);  // two equal neighbours link straight
+    keys(p.session, {"Down"});  // the first key shows the cursor where it stands
+    EXPECT_TRUE(p.session.cursorShown());
+    EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
+    keys(p.session, {"Down", "Down", "Down", "End", "Home", "Right", "Right", "Right", "Right", "space"});
+    EXPECT_EQ(p.st().picked, kTrue);
+    keys(p.session, {"Right", "Enter"});
+    EXPECT_EQ(p.st().board(5, 4), 0);
+    p.session.tick(TimerId::Timer2);
+    EXPECT_EQ(p.st().score, 20);
+    EXPECT_EQ(p.session.cursor(), (Cell{6, 4}));
+    EXPECT_FALSE(p.session.key("x"));  // not the board's
+    EXPECT_FALSE(p.session.key("F10"));
+
+    // A message box over the board takes the keys.
+    p.front.whileOpen = [&] { EXPECT_TRUE(p.session.key("Left")); };
+    p.session.click(Part::help);
+    EXPECT_EQ(p.session.cursor(), (Cell{6, 4}));
+}
+
+TEST(SessionKeys, TheCursorKeepsInsideTheGridAndShowsByTheKeyboard) {
+    Played p;
+    EXPECT_TRUE(p.session.key("Right"));  // before the first deal the keys do nothing
+    EXPECT_EQ(cursorNews(p.front), 0);
+    p.session.click(Part::meuHigh);
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    keys(p.session, {"Up", "Up", "Left"});
+    EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
+    EXPECT_EQ(cursorNews(p.front), 1);  // shown, and never moved
+    keys(p.session, {"End", "Right"});
+    for (int i = 0; i < 20; ++i) keys(p.session, {"Down"});
+    EXPECT_EQ(p.session.cursor(), (Cell{24, 14}));
+    EXPECT_EQ(cursorNews(p.front), 1 + 1 + 13);
+
+    // The pointer hides it; the next key shows it where it was.
+    p.session.pointerUsed();
+    EXPECT_FALSE(p.session.cursorShown());
+    keys(p.session, {"Left"});
+    EXPECT_TRUE(p.session.cursorShown());
+    EXPECT_EQ(p.session.cursor(), (Cell{24, 14}));
+    // Without the focus, no outline.
+    p.session.boardFocus(false);
+    EXPECT_FALSE(p.session.cursorShown());
+    p.session.boardFocus(true);
+
+    p.session.click(Part::Fail);
+    p.session.tick(TimerId::Timer1);
+    p.session.click(Part::meuBase);
+    EXPECT_EQ(p.session.cursor(), (Cell{12, 10}));
+    p.session.click(Part::start);
+    EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
+}
+
+TEST(SessionKeys, JumpsGoToTheTilesOfThePictureAndTSaysTheTimeAndScore) {
+    Played p;
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    p.session.keyboardUsed();
+    const GameState& s = p.st();
+    const auto next = sameTile(s, {1, 1}, 1), previous = sameTile(s, {1, 1}, -1);
+    ASSERT_TRUE(next && previous);
+    keys(p.session, {"n"});
+    EXPECT_EQ(p.session.cursor(), *next);
+    keys(p.session, {"p", "p"});
+    EXPECT_EQ(p.session.cursor(), *previous);
+    // On an empty cell a jump says what is there.
+    GameState& set = p.session.arrange();
+    set.board(p.session.cursor().col, p.session.cursor().row) = 0;
+    keys(p.session, {"n"});
+    EXPECT_EQ(p.front.words.back(), "空");
+    p.session.tick(TimerId::Timer1);
+    keys(p.session, {"t"});
+    EXPECT_EQ(p.front.words.back(), "剩余时间:179秒，分数:0");
+}
+
+TEST(SessionKeys, AfterATimeOutTheBoardIsBlankForTheKeysButT) {
+    Played p;
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    p.session.keyboardUsed();
+    p.session.click(Part::Fail);
+    p.session.tick(TimerId::Timer1);
+    EXPECT_TRUE(p.session.blank());
+    EXPECT_FALSE(p.session.cursorShown());
+    const GameState before = p.st();
+    const size_t said = p.front.words.size();
+    keys(p.session, {"Right", "space", "n", "Down", "End"});
+    EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
+    EXPECT_EQ(p.st().picked, before.picked);
+    EXPECT_EQ(p.front.words.size(), said);
+    keys(p.session, {"t"});
+    EXPECT_EQ(p.front.words.size(), said + 1);
+    // The mouse keeps the rules' behaviour there, silently.
+    p.session.press(1, 0, 510 + 5, 510 + 5);
+    p.session.release(1, 0, 510 + 5, 510 + 5);
+    EXPECT_EQ(p.st().picked, kTrue);
+    EXPECT_EQ(p.front.words.size(), said + 1);
+    // A deal ends it.
+    p.session.click(Part::start);
+    EXPECT_FALSE(p.session.blank());
+    EXPECT_TRUE(p.session.cursorShown());
+}
+
+}  // namespace mepo
