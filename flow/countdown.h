@@ -16,9 +16,18 @@ struct Clock {
     int16_t timeTotal = 0;  // seconds allowed for the current game (0 before the first)
     int16_t timeLeft = 0;   // seconds remaining
     int16_t gaveUp = 0;     // 1 once the player has given up, for the rest of the run
+    // A game without a clock (chosen when the game starts, for players who
+    // need the time): its ticks count nothing down, but a give-up still
+    // ends it at the next tick.
+    bool unlimited = false;
 };
 
-// A deal: the full time again.
+// Seconds for a game without a clock, as startClock takes them.
+inline constexpr int kNoClock = 0;
+// The longest clock a game can have.
+inline constexpr int kLongestClock = 32767;
+
+// A deal: the full time again (kNoClock: no clock at all).
 void startClock(Clock& c, int seconds = kSecondsPerGame);
 
 struct TickOutcome {
@@ -37,7 +46,7 @@ void endGame(GameState& s);
 // first game.
 double timeShare(const Clock& c);
 
-// "剩余时间:<n>秒", never below 0 seconds.
+// "剩余时间:<n>秒", never below 0 seconds; "剩余时间:不限" without a clock.
 std::string timeCaption(const Clock& c);
 
 // "对不起，时间到了!你的最后" followed by the score label's caption.

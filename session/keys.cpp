@@ -3,7 +3,9 @@
 // edges, Home and End go to the row's first and last column, N and P to
 // the next and previous tile of the cursor's picture in reading order
 // (round past the end), and Space or Enter press and release on its cell by
-// the same rules as the mouse. T says the time left and the score.
+// the same rules as the mouse. For a player who listens: T says the time
+// left and the score, R and C the cursor's row and column, A what lies
+// around the cursor's cell. Each key's words are in words.h.
 #include <algorithm>
 
 #include "game/same_tile.h"
@@ -14,7 +16,7 @@ namespace mepo {
 
 namespace {
 
-enum class KeyRole { None, Move, Press, Jump, Status };
+enum class KeyRole { None, Move, Press, Jump, Status, Read };
 
 KeyRole roleOf(std::string_view key) {
     if (key == "Left" || key == "Right" || key == "Up" || key == "Down" || key == "Home" || key == "End")
@@ -22,6 +24,7 @@ KeyRole roleOf(std::string_view key) {
     if (key == "space" || key == "Return" || key == "Enter") return KeyRole::Press;
     if (key == "n" || key == "p") return KeyRole::Jump;
     if (key == "t") return KeyRole::Status;
+    if (key == "r" || key == "c" || key == "a") return KeyRole::Read;
     return KeyRole::None;
 }
 
@@ -35,30 +38,56 @@ bool Session::key(std::string_view name, bool autoRepeat) {
     if (!boardOn_ || gate_.running()) return true;
     HandlerGate::Scope scope(gate_);
     if (role == KeyRole::Status) {
-        front_.say(statusWords(timeCaption(clock_), st_.score));
+        front_.say(statusWords(clock_, st_.score));
         return true;
     }
     // A blank board has no tiles to move over.
     if (blank_) return true;
+    const Cell at = cursor_;
+    const std::string here = tileName(st_.board(at.col, at.row));
     if (!shown_) {
         // The first key after the pointer only shows where the cursor stands.
         keyboardLast_ = true;
         updateShown();
-        if (shown_) return true;
+        if (shown_) {
+            front_.say(placeWords(at) + "，" + here);
+            return true;
+        }
     }
-    const Cell at = cursor_;
     const int cols = std::max<int>(1, st_.cols), rows = std::max<int>(1, st_.rows);
-    if (name == "Left") moveCursor({std::max(1, at.col - 1), at.row});
-    else if (name == "Right") moveCursor({std::min(cols, at.col + 1), at.row});
-    else if (name == "Up") moveCursor({at.col, std::max(1, at.row - 1)});
-    else if (name == "Down") moveCursor({at.col, std::min(rows, at.row + 1)});
-    else if (name == "Home") moveCursor({1, at.row});
-    else if (name == "End") moveCursor({cols, at.row});
-    else if (role == KeyRole::Jump) {
-        if (auto to = sameTile(st_, at, name == "n" ? 1 : -1))
+    // A step names the cell it reaches; at the edge it goes nowhere.
+    auto step = [&](Cell to) {
+        if (to == at) return front_.say(kEdgeWords);
+        moveCursor(to);
+        front_.say(tileName(st_.board(to.col, to.row)));
+    };
+    if (name == "Left") step({std::max(1, at.col - 1), at.row});
+    else if (name == "Right") step({std::min(cols, at.col + 1), at.row});
+    else if (name == "Up") step({at.col, std::max(1, at.row - 1)});
+    else if (name == "Down") step({at.col, std::min(rows, at.row + 1)});
+    else if (name == "Home" || name == "End") {
+        const Cell to{name == "Home" ? 1 : cols, at.row};
+        moveCursor(to);
+        front_.say(columnWords(to.col) + "，" + tileName(st_.board(to.col, to.row)));
+    } else if (role == KeyRole::Jump) {
+        // The picture is the one just heard: the place alone is news.
+        if (auto to = sameTile(st_, at, name == "n" ? 1 : -1)) {
             moveCursor(*to);
-        else
-            front_.say(tileName(st_.board(at.col, at.row)));  // an empty cell, or a lone tile
+            front_.say(placeWords(*to));
+        } else {
+            front_.say(kNoOtherWords);  // an empty cell, or a lone tile
+        }
+    } else if (role == KeyRole::Read) {
+        if (name == "a") {
+            front_.say(aroundWords(st_, at));
+        } else {
+            std::vector<int> codes;
+            if (name == "r")
+                for (int c = 1; c <= st_.cols; ++c) codes.push_back(st_.board(c, at.row));
+            else
+                for (int r = 1; r <= st_.rows; ++r) codes.push_back(st_.board(at.col, r));
+            front_.say(lineWords(codes));
+        }
     } else if (!autoRepeat) {
         // Held down, the key presses once; the press and the release are
         // handlers of their own, as the mouse's are.

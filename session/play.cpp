@@ -27,6 +27,7 @@ void Session::start_Click(int /*index*/) {
     cursor_ = {1, 1};
     front_.board(BoardNews::Dealt);
     updateShown();
+    front_.say(dealWords(st_.level, cursor_, tileName(st_.board(cursor_.col, cursor_.row))));
     restartTimer(TimerId::Timer1);
     front_.caption(Part::start, "重新开始");
     front_.caption(Part::Label1, levelCaption(st_.level));
@@ -78,28 +79,28 @@ void Session::tellRelease(const ReleaseOutcome& out, Cell first, Cell at) {
         return;
     case Release::Selected:
         front_.board(BoardNews::Selection, at);
-        if (!blank_) front_.say(pickedWords(tileName(st_.pick(1, 0))));
+        if (!blank_) front_.say(kPickedWords);
         return;
     case Release::SameTile:
         front_.board(BoardNews::Selection, first);
-        if (!blank_) front_.say(unpickedWords(tileName(st_.pick(2, 0))));
+        if (!blank_) front_.say(kUnpickedWords);
         return;
     case Release::OtherPicture:
     case Release::NoPath:
         front_.board(BoardNews::Selection, first);
-        if (!blank_) front_.say(refusedWords(tileName(st_.pick(2, 0))));
+        if (!blank_) front_.say(kRefusedWords);
         return;
     case Release::Linked:
         front_.board(BoardNews::Selection, first);
         front_.board(BoardNews::Linked, first, at);
+        // At once: the pair has left the board, though it shows till its erase.
+        if (!blank_) front_.say(kLinkedWords);
         return;
     }
 }
 
 void Session::Timer2_Timer() {
-    const int code = st_.pending.empty() ? 0 : st_.pending.back().code;
     if (scorePendingLinks(st_, [this](Cell c) { front_.eraseCell(c); }) > 0) setScoreCaption(mepo::scoreCaption(st_.score));
-    if (code != 0 && !blank_) front_.say(linkedWords(tileName(code), st_.score));
     setTimer(TimerId::Timer2, false);
     guoguan();
 }

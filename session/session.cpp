@@ -88,6 +88,12 @@ void Session::Form_Load() {
     st_.rows = 10;
     st_.level = 1;
     rng_.reseed(setup_.seed());
+    // A clock chosen at the start shows in the time label from the first.
+    if (setup_.secondsPerGame != kSecondsPerGame) {
+        Clock chosen;
+        startClock(chosen, setup_.secondsPerGame);
+        front_.caption(Part::Label2, timeCaption(chosen));
+    }
 }
 
 void Session::applyPhase() {

@@ -29,7 +29,7 @@ struct SessionSetup {
     // The seed of the game's random source, asked once, at load: the
     // seconds of the time of day.
     std::function<unsigned()> seed = secondsOfTimeOfDay;
-    // Seconds a game allows.
+    // Seconds a game allows (kNoClock: a game without a clock).
     int secondsPerGame = kSecondsPerGame;
 };
 

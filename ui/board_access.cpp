@@ -16,8 +16,8 @@ namespace {
 
 const QString kBoardName = QStringLiteral("棋盘");
 
-QString rowWords(int boardRow) { return QStringLiteral("第%1行").arg(boardRow); }
-QString columnWords(int boardCol) { return QStringLiteral("第%1列").arg(boardCol); }
+QString rowName(int boardRow) { return QStringLiteral("第%1行").arg(boardRow); }
+QString columnName(int boardCol) { return QStringLiteral("第%1列").arg(boardCol); }
 
 void send(QAccessibleInterface* iface, QAccessible::Event what) {
     if (!iface) return;
@@ -147,9 +147,6 @@ public:
         if (p.x() < 0 || p.y() < 0) return nullptr;
         return cell({p.x() / kCellPixels, p.y() / kCellPixels});
     }
-    QAccessibleInterface* focusChild() const override {
-        return view_ && view_->focused() ? cell(view_->session().cursor()) : nullptr;
-    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return kBoardName;
         if (t == QAccessible::Description) return QStringLiteral("共%1行%2列").arg(rows()).arg(cols());
@@ -169,8 +166,8 @@ public:
         if (QAccessibleInterface* c = pickedCell()) return {c};
         return {};
     }
-    QString columnDescription(int column) const override { return columnWords(column + 1); }
-    QString rowDescription(int row) const override { return rowWords(row + 1); }
+    QString columnDescription(int column) const override { return columnName(column + 1); }
+    QString rowDescription(int row) const override { return rowName(row + 1); }
     int selectedColumnCount() const override { return 0; }
     int selectedRowCount() const override { return 0; }
     int columnCount() const override { return cols(); }
@@ -218,7 +215,7 @@ QString BoardCell::text(QAccessible::Text t) const {
     const Session& session = table_.view()->session();
     if (t == QAccessible::Name)
         return QString::fromStdString(tileName(session.blank() ? 0 : session.state().board(at_.col, at_.row)));
-    if (t == QAccessible::Description) return rowWords(at_.row) + QStringLiteral("，") + columnWords(at_.col);
+    if (t == QAccessible::Description) return rowName(at_.row) + QStringLiteral("，") + columnName(at_.col);
     return {};
 }
 
@@ -242,10 +239,9 @@ QAccessible::State BoardCell::state() const {
     }
     const BoardView& view = *table_.view();
     s.disabled = !view.board().isEnabled();
-    s.focusable = true;
+    s.focusable = false;
     s.selectable = true;
     s.selected = isSelected();
-    s.focused = view.focused() && view.session().cursor() == at_;
     return s;
 }
 
@@ -285,10 +281,6 @@ BoardAccess::~BoardAccess() {
 QAccessibleInterface* BoardAccess::table() const { return table_; }
 
 QAccessibleInterface* BoardAccess::cell(Cell c) const { return table_ ? table_->cell(c) : nullptr; }
-
-void BoardAccess::focus(Cell c) {
-    if (QAccessible::isActive()) send(cell(c), QAccessible::Focus);
-}
 
 void BoardAccess::selectionChanged(Cell c) {
     if (!QAccessible::isActive() || !table_) return;

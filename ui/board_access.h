@@ -3,9 +3,9 @@
 // column j are the board's row i + 1 and column j + 1, and each cell says so
 // in its description (第3行，第4列). A cell is named after its tile's
 // picture (企鹅), or 空 once empty or while the board is blank; it is
-// selected while its tile is the first of a pair, and focused where the
-// keyboard's cursor stands while the board has the focus. After its cells,
-// the table lists the board's own child widgets (the hidden tile sheet), so
+// selected while its tile is the first of a pair. The table keeps the focus
+// itself: the game's words tell where the cursor goes. After its cells, the
+// table lists the board's own child widgets (the hidden tile sheet), so
 // that every object's parent lists it.
 //
 // Cells read the game whenever they are asked; the view tells the readers
@@ -37,8 +37,6 @@ public:
     // no reader has asked for the board.
     QAccessibleInterface* cell(Cell c) const;
 
-    // The cell now has the focus.
-    void focus(Cell c);
     // The cell's tile was picked, or lost its pick.
     void selectionChanged(Cell c);
     // Every cell may have a new name (a deal, a time-out).

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QPainter>
-#include <QTimer>
 
 #include "board_access.h"
 #include "board_outline.h"
@@ -47,22 +46,11 @@ void BoardView::news(BoardNews what, Cell a, Cell b) {
         // The keyboard plays at once, from the first tile.
         board_.setFocus(Qt::OtherFocusReason);
         paintOutline();
-        tellFocusSoon();
         return;
     case BoardNews::Blanked: access_->renamed(); return;
     case BoardNews::Linked: access_->renamed(a, b); return;
     case BoardNews::Selection: access_->selectionChanged(a); return;
-    case BoardNews::Cursor: {
-        // A move is told at once; an outline that comes (the first key after
-        // the pointer, the focus back) once the events of the moment have gone.
-        const bool moved = !(painted_ == session_.cursor());
-        paintOutline();
-        if (moved)
-            tellFocus();
-        else
-            tellFocusSoon();
-        return;
-    }
+    case BoardNews::Cursor: paintOutline(); return;
     case BoardNews::Reshaped: access_->reshape(); return;
     }
 }
@@ -74,35 +62,9 @@ void BoardView::paintOutline() {
     board_.update(cellOutlineArea(painted_));
 }
 
-void BoardView::focusChanged(bool focused) {
-    // A menu open over the window takes the keys, though the board keeps its
-    // place as the window's focus.
-    focused_ = focused;
-    if (!focused_) focusTold_ = false;
-    // After Qt's own news that the board has the focus.
-    if (focused_) tellFocusSoon();
-}
-
-void BoardView::tellFocusSoon() {
-    if (tellPending_) return;
-    tellPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        tellPending_ = false;
-        tellFocus();
-    });
-}
-
-void BoardView::tellFocus() {
-    if (!focused_ || !session_.cursorShown()) return;
-    access_->focus(session_.cursor());
-    focusTold_ = true;
-}
-
 void BoardView::say(const std::string& words) {
     if (!QAccessible::isActive()) return;
-    // The object the reader follows: the cursor's cell once it was told the
-    // cell has the focus, the board itself before.
-    QAccessibleInterface* about = focusTold_ && focused_ ? access_->cell(session_.cursor()) : access_->table();
+    QAccessibleInterface* about = access_->table();
     if (!about) return;
     const QString text = QString::fromStdString(words);
     if (voice)

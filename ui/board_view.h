@@ -3,6 +3,12 @@
 // accessible table of the board's cells (board_access.h), which readers read
 // and which is told what changed. It reads the session, never writes it, and
 // keeps nothing of the game: the session tells it the news (session/front.h).
+//
+// For a screen reader the board is one object, the table: it keeps the
+// focus while the cursor moves, and the game's words (session/words.h) say
+// what each key did, each as short as the game can make it. A reader that
+// followed the cursor from cell to cell would read each cell's name, place
+// and row by itself, many times what a player needs.
 #pragma once
 
 #include <QObject>
@@ -28,15 +34,11 @@ public:
 
     // ---- What the session tells ----
     void news(BoardNews what, Cell a, Cell b);
-    // Words for the reader, about the object it follows.
+    // Words for the reader, about the board, the object it follows.
     void say(const std::string& words);
-    // The board took or lost the keyboard focus.
-    void focusChanged(bool focused);
 
     const Session& session() const { return session_; }
     PictureBox& board() const { return board_; }
-    // The board holds the keyboard focus.
-    bool focused() const { return focused_; }
     // The board's side for screen readers.
     BoardAccess& access() const { return *access_; }
 
@@ -44,20 +46,13 @@ public:
     ReaderVoice voice;
 
 private:
-    // Tells the reader the cursor's cell has the focus, once the events of
-    // the moment (Qt's own focus news of the board) have gone.
-    void tellFocusSoon();
-    void tellFocus();
     void paintOutline();
 
     const Session& session_;
     PictureBox& board_;
     ScreenReader reader_;
     std::unique_ptr<BoardAccess> access_;
-    Cell painted_{1, 1};      // where the outline was last painted
-    bool focused_ = false;    // the board holds the keyboard focus
-    bool focusTold_ = false;  // the reader was told the cursor's cell has the focus
-    bool tellPending_ = false;
+    Cell painted_{1, 1};  // where the outline was last painted
 };
 
 }  // namespace mepo

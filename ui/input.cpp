@@ -31,12 +31,7 @@ bool Input::eventFilter(QObject* watched, QEvent* e) {
         return false;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (onBoard) {
-            // The session first: the reader is told of the cursor's cell
-            // once Qt's own news of the board's focus has gone.
-            session_.boardFocus(e->type() == QEvent::FocusIn);
-            view_.focusChanged(e->type() == QEvent::FocusIn);
-        }
+        if (onBoard) session_.boardFocus(e->type() == QEvent::FocusIn);
         return false;
     default:
         return false;

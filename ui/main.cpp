@@ -1,12 +1,23 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "session/start_options.h"
 #include "ui/desktop/desktop.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
 
 int main(int argc, char* argv[]) {
+    // A clock of another length, or none, for this run only.
+    const mepo::StartOptions options = mepo::readStartOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options.error.empty() || options.help) {
+        if (!options.error.empty()) std::fprintf(stderr, "mepo: %s\n", options.error.c_str());
+        std::fputs(mepo::kUsage, options.help && options.error.empty() ? stdout : stderr);
+        return options.error.empty() ? 0 : 2;
+    }
     // Before Qt starts: it reads the environment once, and its threads may
     // read it at any time afterwards.
     mepo::Desktop::BeforeQt before = mepo::Desktop::beforeQt();
@@ -22,7 +33,7 @@ int main(int argc, char* argv[]) {
     QTranslator qtWords;
     if (qtWords.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtWords);
-    mepo::Form1 form(*desktop, {{}, mepo::desktopUrlOpener(*desktop)});
+    mepo::Form1 form(*desktop, {options.setup, mepo::desktopUrlOpener(*desktop)});
     form.show();
     return app.exec();
 }

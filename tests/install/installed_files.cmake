@@ -47,10 +47,11 @@ validate(${APPSTREAMCLI} validate --no-net "${metainfo}")
 # The whole tree: the metadata's launchable must be the installed entry.
 validate(${APPSTREAMCLI} validate-tree --no-net "${top}")
 
-# The entry starts the installed program and shows the installed icon.
+# The entry starts the installed program and shows the installed icon; its
+# two actions start it with a longer clock and with none.
 file(STRINGS "${entry}" exec REGEX "^Exec=")
 file(STRINGS "${entry}" icon REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=mepo" OR NOT icon STREQUAL "Icon=${APP_ID}")
+if(NOT exec STREQUAL "Exec=mepo;Exec=mepo --clock=600;Exec=mepo --clock=none" OR NOT icon STREQUAL "Icon=${APP_ID}")
   message(FATAL_ERROR "the entry says ${exec} and ${icon}")
 endif()
 

@@ -157,6 +157,43 @@ TEST(SessionClock, EachDifficultySizesTheWindowAndTheNextDeal) {
     }
 }
 
+// A clock chosen at the start: the label shows it from the first, each deal
+// starts it again, and without a clock only a give-up ends the game.
+TEST(SessionClock, AClockChosenAtTheStartRulesEveryGame) {
+    Played ten(17, 600);
+    EXPECT_EQ(ten.front.captions.at(Part::Label2), "剩余时间:600秒");
+    ten.session.click(Part::start);
+    ticks(ten.session, 1);
+    EXPECT_EQ(ten.front.captions.at(Part::Label2), "剩余时间:599秒");
+    EXPECT_DOUBLE_EQ(ten.front.barShare, 599.0 / 600);
+    ticks(ten.session, 599);
+    EXPECT_EQ(ten.front.messages.size(), 1u);
+    ten.session.click(Part::start);
+    EXPECT_EQ(ten.session.clock().timeLeft, 600);
+
+    Played none(17, kNoClock);
+    EXPECT_EQ(none.front.captions.at(Part::Label2), "剩余时间:不限");
+    none.session.click(Part::start);
+    ticks(none.session, 1000);
+    EXPECT_EQ(none.front.captions.at(Part::Label2), "剩余时间:不限");
+    EXPECT_EQ(none.front.barShare, 1.0);
+    EXPECT_TRUE(none.front.messages.empty());
+    EXPECT_TRUE(none.session.timerOn(TimerId::Timer1));
+    none.session.click(Part::Fail);
+    ticks(none.session, 1);  // the give-up's one second runs out
+    EXPECT_FALSE(none.session.timerOn(TimerId::Timer1));
+    EXPECT_EQ(none.front.captions.at(Part::Label2), "剩余时间:0秒");
+    EXPECT_EQ(none.front.barShare, 0.0);
+    EXPECT_TRUE(none.front.enabled.at(Part::meuOption));
+    none.session.click(Part::start);  // and the next game has no clock again
+    ticks(none.session, 200);
+    EXPECT_EQ(none.front.captions.at(Part::Label2), "剩余时间:不限");
+
+    // Without the choice the time label keeps its design caption.
+    Played plain;
+    EXPECT_EQ(plain.front.captions.count(Part::Label2), 0u);
+}
+
 // Ticks of one timer that fall due while a box is open make one.
 TEST(SessionClock, TicksHeldByABoxMakeOne) {
     Played p;

@@ -6,6 +6,7 @@
 
 #include "fake_front.h"
 #include "game/same_tile.h"
+#include "session/words.h"
 
 namespace mepo {
 
@@ -92,14 +93,51 @@ TEST(SessionKeys, JumpsGoToTheTilesOfThePictureAndTSaysTheTimeAndScore) {
     EXPECT_EQ(p.session.cursor(), *next);
     keys(p.session, {"p", "p"});
     EXPECT_EQ(p.session.cursor(), *previous);
-    // On an empty cell a jump says what is there.
+    // The picture was just heard: a jump tells the place alone.
+    EXPECT_EQ(p.front.words.back(), placeWords(*previous));
+    // On an empty cell a jump finds nothing.
     GameState& set = p.session.arrange();
     set.board(p.session.cursor().col, p.session.cursor().row) = 0;
     keys(p.session, {"n"});
-    EXPECT_EQ(p.front.words.back(), "空");
+    EXPECT_EQ(p.front.words.back(), "没有");
     p.session.tick(TimerId::Timer1);
     keys(p.session, {"t"});
-    EXPECT_EQ(p.front.words.back(), "剩余时间:179秒，分数:0");
+    EXPECT_EQ(p.front.words.back(), "剩179秒，0分");
+}
+
+// What each key says: a step the cell it reaches and no place, the edge;
+// Home and End the column too; the row, the column and what lies around.
+TEST(SessionKeys, EachKeySaysWhatItDidAndNoMore) {
+    Played p;
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    p.session.keyboardUsed();
+    GameState& s = p.session.arrange();
+    for (int c = 1; c <= 12; ++c) s.board(c, 1) = 0;
+    s.board(3, 1) = 7;  // 热带鱼
+    s.board(4, 2) = 0;
+    auto said = [&](const char* key) {
+        EXPECT_TRUE(p.session.key(key));
+        return p.front.words.back();
+    };
+    EXPECT_EQ(said("Left"), "边");
+    EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
+    EXPECT_EQ(said("Right"), "空");
+    EXPECT_EQ(said("Right"), "热带鱼");
+    EXPECT_EQ(said("Down"), tileName(s.board(3, 2)));
+    EXPECT_EQ(said("End"), "12列，" + tileName(s.board(12, 2)));
+    EXPECT_EQ(said("Home"), "1列，" + tileName(s.board(1, 2)));
+    EXPECT_EQ(said("Up"), "空");
+    EXPECT_EQ(said("r"), "空2、热带鱼、空9");
+    keys(p.session, {"Right", "Right"});
+    std::string column = "热带鱼";
+    for (int r = 2; r <= 10; ++r) column += "、" + tileName(s.board(3, r));
+    EXPECT_EQ(said("c"), column);
+    EXPECT_EQ(said("a"), "上到边，下" + tileName(s.board(3, 2)) + "，左空2到边，右空9到边");
+    // The first key after the pointer tells where the cursor stands.
+    p.session.pointerUsed();
+    EXPECT_EQ(said("Left"), "1行3列，热带鱼");
+    EXPECT_EQ(p.session.cursor(), (Cell{3, 1}));
 }
 
 TEST(SessionKeys, AfterATimeOutTheBoardIsBlankForTheKeysButT) {
