@@ -125,7 +125,6 @@ public:
         for (int r = 1; r <= rows_; ++r)
             for (int c = 1; c <= cols_; ++c)
                 if (c > oldCols || r > oldRows) send(cell({c, r}), QAccessible::ObjectCreated);
-        send(this, QAccessible::DescriptionChanged);
     }
 
     // QAccessibleInterface: the cells row by row, then the board's own
@@ -148,8 +147,9 @@ public:
         return cell({p.x() / kCellPixels, p.y() / kCellPixels});
     }
     QString text(QAccessible::Text t) const override {
+        // Its size a reader tells from the table itself ("table with 10
+        // rows 12 columns"); a description would only say it again.
         if (t == QAccessible::Name) return kBoardName;
-        if (t == QAccessible::Description) return QStringLiteral("共%1行%2列").arg(rows()).arg(cols());
         return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {

@@ -44,7 +44,7 @@ public:
     // The cells' names changed at these cells (a link).
     void renamed(Cell a, Cell b);
     // The table takes the board's size: the cells that leave it and those
-    // that join it are told, and the table's description.
+    // that join it are told.
     void reshape();
 
 private:

@@ -1,7 +1,9 @@
 #include "board_view.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "board_access.h"
 #include "board_outline.h"
@@ -26,6 +28,7 @@ BoardView::BoardView(const Session& session, PictureBox& board)
         if (session_.cursorShown()) paintCellOutline(p, board_.canvas().grid(), session_.cursor());
     };
     access_->install();
+    board_.installEventFilter(this);
 }
 
 BoardView::~BoardView() {
@@ -64,13 +67,33 @@ void BoardView::paintOutline() {
 
 void BoardView::say(const std::string& words) {
     if (!QAccessible::isActive()) return;
+    if (!board_.hasFocus()) {
+        waiting_ = QString::fromStdString(words);
+        return;
+    }
+    speak(QString::fromStdString(words));
+}
+
+void BoardView::speak(const QString& words) {
     QAccessibleInterface* about = access_->table();
     if (!about) return;
-    const QString text = QString::fromStdString(words);
     if (voice)
-        voice(about, text);
+        voice(about, words);
     else
-        reader_.say(about, text);
+        reader_.say(about, words);
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == &board_ && e->type() == QEvent::FocusIn && !waiting_.isEmpty()) {
+        // After Qt's own news that the board has the focus.
+        QTimer::singleShot(0, this, [this] {
+            if (!board_.hasFocus() || waiting_.isEmpty()) return;
+            speak(waiting_);
+            waiting_.clear();
+        });
+    }
+    if (watched == &board_ && e->type() == QEvent::FocusOut) waiting_.clear();
+    return false;
 }
 
 }  // namespace mepo

@@ -34,7 +34,10 @@ public:
 
     // ---- What the session tells ----
     void news(BoardNews what, Cell a, Cell b);
-    // Words for the reader, about the board, the object it follows.
+    // Words for the reader, about the board, the object it follows: at
+    // once while the board has the focus, otherwise once it has it again
+    // and the reader has heard so (the latest words only), since a reader
+    // drops words about an object it does not follow.
     void say(const std::string& words);
 
     const Session& session() const { return session_; }
@@ -45,14 +48,19 @@ public:
     // Where the board's words go: the screen reader unless replaced (a test's ear).
     ReaderVoice voice;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
     void paintOutline();
+    void speak(const QString& words);
 
     const Session& session_;
     PictureBox& board_;
     ScreenReader reader_;
     std::unique_ptr<BoardAccess> access_;
     Cell painted_{1, 1};  // where the outline was last painted
+    QString waiting_;     // words said while the board had no focus
 };
 
 }  // namespace mepo

@@ -27,13 +27,14 @@ def wait_for(who, what, find, seconds=30):
     fail(who, f"no {what} after {seconds} s")
 
 
-def find(root, role, name):
-    """The first accessible of that role and name under root; cells are not searched."""
-    if root.getRole() == role and root.name == name:
+def find(root, role, name, any_name=False):
+    """The first accessible of that role and name (or of any name) under
+    root; cells are not searched."""
+    if root.getRole() == role and (any_name or root.name == name):
         return root
     if root.getRole() != pyatspi.ROLE_TABLE:
         for child in root:
-            found = child and find(child, role, name)
+            found = child and find(child, role, name, any_name)
             if found:
                 return found
     return None
