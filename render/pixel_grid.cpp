@@ -44,8 +44,8 @@ int PixelGrid::cellStart(int c) const {
     return plainAt(c * kCellPixels);
 }
 
-int PixelGrid::at(int p) const {
-    if (identity_ || layout_ == Layout::Plain) return plainAt(p);
+int PixelGrid::scaledAt(int p) const {
+    if (layout_ == Layout::Plain) return plainAt(p);
     const int c = floorDiv(p, kCellPixels);
     const int start = cellStart(c);
     const int size = cellStart(c + 1) - start;
