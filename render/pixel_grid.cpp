@@ -32,6 +32,7 @@ PixelGrid::PixelGrid(Layout layout, double scale)
             to[o] = std::min(size, edge_ + ((o - 1) * inner * 2 + kCellPixels - 2) / (2 * (kCellPixels - 2)));
         to[kCellPixels] = size;
     }
+    for (int c = 0; c <= kKnownCells; ++c) cellStarts_[c] = plainAt(c * kCellPixels);
 }
 
 int PixelGrid::plainAt(int p) const {
@@ -41,6 +42,7 @@ int PixelGrid::plainAt(int p) const {
 
 int PixelGrid::cellStart(int c) const {
     if (layout_ == Layout::Sheet) return c * large_;
+    if (c >= 0 && c <= kKnownCells) return cellStarts_[c];
     return plainAt(c * kCellPixels);
 }
 

@@ -53,6 +53,10 @@ private:
     // Device offset of each pixel edge 0..34 inside a cell of the small and
     // of the large size.
     std::array<std::array<int, 35>, 2> inCell_{};
+    // Where the first cells begin (Cells layout), worked out once: every
+    // block drawn asks for its cells' edges.
+    static constexpr int kKnownCells = 64;
+    std::array<int, kKnownCells + 1> cellStarts_{};
 };
 
 }  // namespace mepo
