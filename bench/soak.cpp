@@ -16,13 +16,16 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "measure.h"
+#include "times.h"
 #include "ui/desktop/desktop.h"
 #include "ui/form1.h"
 #include "ui/toolkit/fonts.h"
@@ -47,6 +50,18 @@ protected:
 private:
     QWidget* w_;
 };
+
+// The C heap at this moment, in KiB: what the program holds (in use, the
+// large blocks mapped on their own included), and what the heap keeps
+// free between them. Growth in the first is data kept; in the second,
+// fragmentation.
+struct Heap {
+    long usedKib, freeKib;
+};
+Heap heapNow() {
+    const struct mallinfo2 m = mallinfo2();
+    return {static_cast<long>((m.uordblks + m.hblkhd) / 1024), static_cast<long>(m.fordblks / 1024)};
+}
 
 }  // namespace
 
@@ -109,28 +124,39 @@ int main(int argc, char* argv[]) {
     std::printf("platform: %s, board %d x %d, %d deals\n", qPrintable(QGuiApplication::platformName()), st.cols,
                 st.rows, deals);
     long rss100 = -1, rssLast = -1;
+    Heap heap100{}, heapLast{};
     int unpainted = 0;
-    std::vector<double> dealMs;
+    // Made before the first deal: the times take no more memory as the run goes on.
+    const auto dealMs = std::make_unique<mepo::bench::Times>();
     const double started = nowMs();
     for (int i = 1; i <= deals; ++i) {
         const long before = paints.count;
         const double t = nowMs();
         form.session().click(mepo::Part::start);
         if (!untilPainted(before, 5000)) ++unpainted;
-        dealMs.push_back(nowMs() - t);
-        if (i == 100) rss100 = statusKib(0, "VmRSS");
-        if (i == deals) rssLast = statusKib(0, "VmRSS");
+        dealMs->add(nowMs() - t);
+        if (i == 100) {
+            rss100 = statusKib(0, "VmRSS");
+            heap100 = heapNow();
+        }
+        if (i == deals) {
+            rssLast = statusKib(0, "VmRSS");
+            heapLast = heapNow();
+        }
     }
     const double total = nowMs() - started;
-    std::sort(dealMs.begin(), dealMs.end());
 
     const long diff = rssLast - rss100;
     std::printf("time: %.1f s, a deal with its paint takes %.2f ms (median), %.2f ms (slowest)\n", total / 1000,
-                dealMs[dealMs.size() / 2], dealMs.back());
+                dealMs->medianMs(), dealMs->slowestMs());
     std::printf("VmRSS after 100 deals: %ld KiB\n", rss100);
     std::printf("VmRSS after %d deals: %ld KiB\n", deals, rssLast);
     std::printf("difference: %+ld KiB\n", diff);
     std::printf("within 1 MiB: %s\n", diff <= 1024 && diff >= -1024 ? "yes" : "NO");
+    std::printf("heap in use: %ld KiB after 100 deals, %ld KiB after %d (%+ld KiB)\n", heap100.usedKib,
+                heapLast.usedKib, deals, heapLast.usedKib - heap100.usedKib);
+    std::printf("heap kept free: %ld KiB after 100 deals, %ld KiB after %d (%+ld KiB)\n", heap100.freeKib,
+                heapLast.freeKib, deals, heapLast.freeKib - heap100.freeKib);
     std::printf("VmHWM (peak): %ld KiB\n", statusKib(0, "VmHWM"));
     std::printf("level %d, message boxes closed: %d, deals without a board paint: %d\n", st.level, boxes,
                 unpainted);

@@ -2,7 +2,7 @@
 // draws from it; it is seeded once, at start-up, from the clock's seconds.
 #pragma once
 
-#include <random>
+#include "twister.h"
 
 namespace mepo {
 
@@ -15,11 +15,11 @@ public:
 class SeededRandom final : public UniformSource {
 public:
     explicit SeededRandom(unsigned seed = 0) { reseed(seed); }
-    void reseed(unsigned seed) { engine_.seed(seed); }
+    void reseed(unsigned seed) { engine_.reseed(seed); }
     double next() override;
 
 private:
-    std::mt19937 engine_;
+    Twister engine_;
 };
 
 // The seconds of the current time of day, 0..59: the start-up seed.

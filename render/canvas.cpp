@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 namespace mepo {
@@ -15,8 +14,8 @@ namespace {
 // Hidden steps are looked for once the canvas remembers this many, or twice
 // as many as it kept the last time, whichever is more. A deal on the largest
 // board copies 336 tiles, hiding those of the deal before: about every five
-// deals, and never more than some 160 KiB of steps, a twelfth of the board's
-// image at one device pixel to the pixel.
+// deals, and never more than some 90 KiB of steps, a twentieth of the
+// board's image at one device pixel to the pixel.
 constexpr size_t kFewSteps = 2048;
 
 // The pixels that later steps have painted over, a bit each.
@@ -65,6 +64,52 @@ std::optional<uint64_t> boxKey(const QRect& r) {
     if (r.isEmpty() || r.left() < 0 || r.top() < 0 || r.right() >= 0xFFFF || r.bottom() >= 0xFFFF) return std::nullopt;
     return uint64_t(r.left()) << 48 | uint64_t(r.top()) << 32 | uint64_t(r.right()) << 16 | uint64_t(r.bottom());
 }
+
+// The part two boxes share (QRect's own operator& is not inline).
+QRect meet(const QRect& a, const QRect& b) {
+    return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+                 QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
+
+// Copies n bytes. A tile's rows are a few hundred bytes: copied 16 bytes at
+// a time inline (the last 16 overlapping where n is no multiple), they go
+// faster than through the library's memcpy, which is chosen for longer runs.
+inline void copyRow(void* to, const void* from, size_t n) {
+    auto* out = static_cast<unsigned char*>(to);
+    const auto* in = static_cast<const unsigned char*>(from);
+    if (n < 16) {
+        std::memcpy(out, in, n);
+        return;
+    }
+    size_t k = 0;
+    for (; k + 16 <= n; k += 16) std::memcpy(out + k, in + k, 16);
+    if (k < n) std::memcpy(out + n - 16, in + n - 16, 16);
+}
+
+// Boxes seen, as their keys: a flat table, looked up in one tight loop.
+class BoxSet {
+public:
+    explicit BoxSet(size_t most) {
+        size_t size = 64;
+        while (size < 2 * most) size *= 2;
+        keys_.assign(size, 0);
+    }
+    // False when the key was there already.
+    bool insert(uint64_t key) {
+        const uint64_t k = key + 1;  // 0 marks a free slot
+        const size_t mask = keys_.size() - 1;
+        for (size_t i = (k * 0x9E3779B97F4A7C15ULL) >> 40 & mask;; i = (i + 1) & mask) {
+            if (keys_[i] == k) return false;
+            if (keys_[i] == 0) {
+                keys_[i] = k;
+                return true;
+            }
+        }
+    }
+
+private:
+    std::vector<uint64_t> keys_;
+};
 
 }  // namespace
 
@@ -152,6 +197,8 @@ void Canvas::setScale(qreal deviceRatio) {
     else resample(old, oldGrid);
     pattern_ = pattern;
     drawn_ = drawn;
+    // Drawn again, the last cover shows as painted; spread, it does not.
+    showsCover_ = replayable_ && !steps_.empty() && steps_.back().kind == Step::Kind::Cover;
 }
 
 void Canvas::resample(const QImage& old, const PixelGrid& oldGrid) {
@@ -176,27 +223,91 @@ void Canvas::replay() {
         case Step::Kind::Box:
             fillPixels(step.area.left(), step.area.top(), step.area.right() + 1, step.area.bottom() + 1, step.colour);
             break;
-        case Step::Kind::Copy:
+        case Step::Kind::Copy: {
             // The source may hold less now than when the block was copied.
-            if (!step.sourceAlive.expired())
-                copyBlock(*step.source,
+            const Source& source = sources_[step.source];
+            if (!source.alive.expired())
+                copyBlock(*source.canvas,
                           step.area & QRect(QPoint(0, 0), held_) &
-                              QRect(QPoint(0, 0), step.source->held_).translated(-step.from),
+                              QRect(QPoint(0, 0), source.canvas->held_).translated(-step.from),
                           step.from);
             break;
+        }
         case Step::Kind::Cover:
-            coverWith(step.pattern);
+            coverWith(patterns_[step.source]);
             break;
         }
     }
 }
 
-void Canvas::remember(Step step) {
+void Canvas::remember(const Step& step) {
     if (!replayable_) return;
-    steps_.push_back(std::move(step));
+    steps_.push_back(step);
     if (steps_.size() < forgetAt_) return;
-    forgetHidden();
+    if (!forgetSameBoxes()) forgetHidden();
     forgetAt_ = std::max(kFewSteps, 2 * steps_.size());
+}
+
+void Canvas::keepOnly(const std::vector<bool>& keep) {
+    // Each source and pattern still used gets its new place, in order.
+    std::vector<uint32_t> sourceAt(sources_.size(), UINT32_MAX), patternAt(patterns_.size(), UINT32_MAX);
+    for (size_t i = 0; i < steps_.size(); ++i)
+        if (keep[i] && steps_[i].kind == Step::Kind::Copy) sourceAt[steps_[i].source] = 0;
+        else if (keep[i] && steps_[i].kind == Step::Kind::Cover) patternAt[steps_[i].source] = 0;
+    auto pack = [](auto& items, std::vector<uint32_t>& at) {
+        size_t m = 0;
+        for (size_t k = 0; k < items.size(); ++k)
+            if (at[k] != UINT32_MAX) {
+                if (m != k) items[m] = std::move(items[k]);
+                at[k] = static_cast<uint32_t>(m++);
+            }
+        items.erase(items.begin() + static_cast<std::ptrdiff_t>(m), items.end());
+    };
+    pack(sources_, sourceAt);
+    pack(patterns_, patternAt);
+    size_t n = 0;
+    for (size_t i = 0; i < steps_.size(); ++i)
+        if (keep[i]) {
+            Step& step = steps_[n++] = steps_[i];
+            if (step.kind == Step::Kind::Copy) step.source = sourceAt[step.source];
+            if (step.kind == Step::Kind::Cover) step.source = patternAt[step.source];
+        }
+    steps_.resize(n, Step(Step::Kind::Box, {}));
+}
+
+void Canvas::forgetSteps() {
+    steps_.clear();
+    sources_.clear();
+    patterns_.clear();
+}
+
+uint32_t Canvas::sourceOf(const Canvas& src) {
+    // The same canvas, not one made since where a copied one was: the same
+    // token (compared without touching its counts).
+    auto same = [&](const Source& s) {
+        return s.canvas == &src && !s.alive.owner_before(src.alive_.token) && !src.alive_.token.owner_before(s.alive);
+    };
+    for (size_t k = sources_.size(); k-- > 0;)
+        if (same(sources_[k])) return static_cast<uint32_t>(k);
+    sources_.push_back({&src, src.alive_.token});
+    return static_cast<uint32_t>(sources_.size() - 1);
+}
+
+bool Canvas::forgetSameBoxes() {
+    // Mostly the tiles of the deals before, each under a later tile on its
+    // cell: when that is most of what is remembered, it is enough.
+    BoxSet boxes(steps_.size());
+    std::vector<bool> keep(steps_.size());
+    size_t kept = 0;
+    for (size_t i = steps_.size(); i-- > 0;) {
+        const Step& step = steps_[i];
+        const std::optional<uint64_t> key = step.solid() ? boxKey(step.area) : std::nullopt;
+        keep[i] = !key || boxes.insert(*key);
+        kept += keep[i];
+    }
+    if (2 * kept > steps_.size()) return false;
+    keepOnly(keep);
+    return true;
 }
 
 void Canvas::forgetHidden() {
@@ -206,15 +317,14 @@ void Canvas::forgetHidden() {
     // The places of the later steps that painted a whole box, most of them
     // tiles and erase squares on cells: a step on the very same box is hidden
     // without looking at its pixels.
-    std::unordered_set<uint64_t> boxes;
-    boxes.reserve(steps_.size());
+    BoxSet boxes(steps_.size());
     std::vector<const Pattern*> laterPatterns;
     std::vector<bool> keep(steps_.size());
     for (size_t i = steps_.size(); i-- > 0;) {
         const Step& step = steps_[i];
         if (step.kind == Step::Kind::Cover) {
             // A later cover with the same pattern paints the same pixels.
-            const Pattern* p = step.pattern.get();
+            const Pattern* p = patterns_[step.source].get();
             if (std::find(laterPatterns.begin(), laterPatterns.end(), p) != laterPatterns.end()) continue;
             laterPatterns.push_back(p);
             keep[i] = true;
@@ -223,23 +333,18 @@ void Canvas::forgetHidden() {
         }
         const bool solid = step.solid();
         const std::optional<uint64_t> key = solid ? boxKey(step.area) : std::nullopt;
-        if (key && !boxes.insert(*key).second) continue;
+        if (key && !boxes.insert(*key)) continue;
         if (over.hides(step.area)) continue;
         keep[i] = true;
         if (solid) over.add(step.area);
     }
-    size_t n = 0;
-    for (size_t i = 0; i < steps_.size(); ++i)
-        if (keep[i]) {
-            if (n != i) steps_[n] = std::move(steps_[i]);
-            ++n;
-        }
-    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(n), steps_.end());
+    keepOnly(keep);
 }
 
 QRect Canvas::reserve(const QRect& rect) {
-    const QRect r = rect.normalized() & QRect(QPoint(0, 0), limit_);
+    const QRect r = meet(rect.isValid() ? rect : rect.normalized(), QRect(QPoint(0, 0), limit_));
     if (r.isEmpty()) return r;
+    showsCover_ = false;
     const QSize need(r.right() + 1, r.bottom() + 1);
     drawn_ = drawn_.expandedTo(need);
     if (need.width() > held_.width() || need.height() > held_.height())
@@ -292,7 +397,7 @@ void Canvas::line(double x1, double y1, double x2, double y2, QRgb colour) {
     Step step(Step::Kind::Line, area, colour);
     step.from = {x, y};
     step.to = {ex, ey};
-    remember(std::move(step));
+    remember(step);
 }
 
 void Canvas::drawLine(int x, int y, int ex, int ey, QRgb colour, const QRect& clip) {
@@ -336,15 +441,14 @@ void Canvas::fillBox(double x1, double y1, double x2, double y2, QRgb colour) {
 
 void Canvas::copyFrom(const Canvas& src, int sx, int sy, int w, int h, int dx, int dy) {
     // Clip the block to what the source holds, then to what the canvas may hold.
-    const QRect from = QRect(sx, sy, w, h) & QRect(QPoint(0, 0), src.held_);
+    const QRect from = meet(QRect(sx, sy, w, h), QRect(QPoint(0, 0), src.held_));
     const QRect to = reserve(from.translated(dx - sx, dy - sy));
     if (to.isEmpty()) return;
     copyBlock(src, to, QPoint(sx - dx, sy - dy));
     Step step(Step::Kind::Copy, to);
     step.from = {sx - dx, sy - dy};
-    step.source = &src;
-    step.sourceAlive = src.alive_.token;
-    remember(std::move(step));
+    if (replayable_) step.source = sourceOf(src);
+    remember(step);
 }
 
 void Canvas::copyBlock(const Canvas& src, const QRect& to, QPoint offset) {
@@ -355,39 +459,50 @@ void Canvas::copyBlock(const Canvas& src, const QRect& to, QPoint offset) {
     const int fx = src.dev(part.left()), fy = src.dev(part.top());
     const int sw = src.dev(part.right() + 1) - fx, sh = src.dev(part.bottom() + 1) - fy;
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return;
-    const uchar* srcBits = src.image_.constBits();
     const qsizetype srcStride = src.image_.bytesPerLine();
+    const uchar* in = src.image_.constBits() + fy * srcStride + fx * qsizetype(sizeof(QRgb));
+    uchar* out = bits_ + y0 * stride_ + x0 * qsizetype(sizeof(QRgb));
     if (dw == sw && dh == sh) {
-        for (int y = 0; y < dh; ++y)
-            std::memcpy(reinterpret_cast<QRgb*>(bits_ + (y0 + y) * stride_) + x0,
-                        reinterpret_cast<const QRgb*>(srcBits + (fy + y) * srcStride) + fx,
-                        static_cast<size_t>(dw) * sizeof(QRgb));
+        for (int y = 0; y < dh; ++y, in += srcStride, out += stride_)
+            copyRow(out, in, static_cast<size_t>(dw) * sizeof(QRgb));
         return;
     }
     // The nearest source pixel to each device pixel's centre, copied in runs
     // of neighbours (a square one device pixel wider than its cell: two runs).
-    auto nearest = [](int i, int to, int from) { return static_cast<int>((2LL * i + 1) * from / (2LL * to)); };
-    struct Run {
-        int at, from, length;
-    };
-    std::vector<Run> runs;
-    for (int x = 0; x < dw; ++x) {
-        const int sxx = nearest(x, dw, sw);
-        if (!runs.empty() && runs.back().from + runs.back().length == sxx) ++runs.back().length;
-        else runs.push_back({x, sxx, 1});
+    const Nearest& columns = nearest(dw, sw);
+    const Nearest& rows = nearest(dh, sh, &columns);
+    for (int y = 0; y < dh; ++y, out += stride_) {
+        const auto* from = reinterpret_cast<const QRgb*>(in + rows.index[y] * srcStride);
+        auto* row = reinterpret_cast<QRgb*>(out);
+        for (const Nearest::Run& r : columns.runs)
+            copyRow(row + r.at, from + r.from, static_cast<size_t>(r.length) * sizeof(QRgb));
     }
-    for (int y = 0; y < dh; ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(srcBits + (fy + nearest(y, dh, sh)) * srcStride) + fx;
-        QRgb* out = reinterpret_cast<QRgb*>(bits_ + (y0 + y) * stride_) + x0;
-        for (const Run& r : runs) std::memcpy(out + r.at, in + r.from, static_cast<size_t>(r.length) * sizeof(QRgb));
+}
+
+const Canvas::Nearest& Canvas::nearest(int to, int from, const Nearest* keep) {
+    for (const Nearest& n : nearest_)
+        if (n.to == to && n.from == from) return n;
+    if (&nearest_[nextNearest_] == keep) nextNearest_ = (nextNearest_ + 1) % nearest_.size();
+    Nearest& n = nearest_[nextNearest_];
+    nextNearest_ = (nextNearest_ + 1) % nearest_.size();
+    n.to = to;
+    n.from = from;
+    n.index.resize(static_cast<size_t>(to));
+    n.runs.clear();
+    for (int i = 0; i < to; ++i) {
+        const int f = static_cast<int>((2LL * i + 1) * from / (2LL * to));
+        n.index[static_cast<size_t>(i)] = f;
+        if (!n.runs.empty() && n.runs.back().from + n.runs.back().length == f) ++n.runs.back().length;
+        else n.runs.push_back({i, f, 1});
     }
+    return n;
 }
 
 void Canvas::putDeviceImage(const QImage& image, int dx, int dy) {
     if (image.isNull()) return;
     // An image made for one scale cannot be drawn again at another.
     replayable_ = false;
-    steps_.clear();
+    forgetSteps();
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     const int x0 = dev(dx), y0 = dev(dy);
     const QRect to = reserve(QRect(QPoint(dx, dy), QPoint(grid_.pixelOf(x0 + rgb.width() - 1),
@@ -423,13 +538,24 @@ void Canvas::paintPattern(int x0, int y0, int x1, int y1) {
 }
 
 void Canvas::cover(std::shared_ptr<const Pattern> pattern) {
+    // The same pattern again with nothing drawn since (the time bar at every
+    // deal) paints the very same pixels: only what the canvas has come to
+    // hold since needs it, and gets it as it grows.
+    if (showsCover_ && pattern == pattern_) {
+        const QSize worth = worthHolding({});
+        if (worth != held_) resizeHeld(worth.expandedTo(held_).boundedTo(limit_));
+        return;
+    }
     coverWith(pattern);
-    // The same pattern again, with nothing drawn since (the time bar at every
-    // deal), paints the very same pixels.
-    if (!steps_.empty() && steps_.back().kind == Step::Kind::Cover && steps_.back().pattern == pattern) return;
+    showsCover_ = true;
+    if (!replayable_ ||
+        (!steps_.empty() && steps_.back().kind == Step::Kind::Cover && patterns_[steps_.back().source] == pattern_))
+        return;
     Step step(Step::Kind::Cover, {});
-    step.pattern = std::move(pattern);
-    remember(std::move(step));
+    const auto known = std::find(patterns_.begin(), patterns_.end(), pattern_);
+    step.source = static_cast<uint32_t>(known - patterns_.begin());
+    if (known == patterns_.end()) patterns_.push_back(pattern_);
+    remember(step);
 }
 
 void Canvas::coverWith(std::shared_ptr<const Pattern> pattern) {
@@ -445,7 +571,8 @@ void Canvas::clear() {
     pattern_.reset();
     drawn_ = QSize(0, 0);
     resizeHeld(QSize(0, 0));
-    steps_.clear();
+    forgetSteps();
+    showsCover_ = false;
     forgetAt_ = kFewSteps;
     replayable_ = true;
 }

@@ -18,6 +18,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -96,6 +97,9 @@ private:
         enum class Kind : uint8_t { Line, Box, Copy, Cover };
         Step(Kind k, QRect painted, QRgb c = 0) : kind(k), colour(c), area(painted) {}
         Kind kind;
+        // A copy: its source, an index into sources_; a cover: its pattern,
+        // an index into patterns_.
+        uint32_t source = 0;
         QRgb colour;
         // The pixels it painted (a slanted line: the box around them), cut by
         // any smaller limit since.
@@ -103,14 +107,28 @@ private:
         // A line's ends, in pixels. A copy: from is where its source block
         // lies from area.
         QPoint from, to;
-        const Canvas* source = nullptr;
-        std::weak_ptr<const bool> sourceAlive;
-        std::shared_ptr<const Pattern> pattern;
         // Every pixel of area painted, whatever lay beneath.
         bool solid() const {
             return kind == Kind::Box || kind == Kind::Copy ||
                    (kind == Kind::Line && (from.x() == to.x() || from.y() == to.y()));
         }
+    };
+    // A canvas copied from since the last clear(), and whether it still exists.
+    struct Source {
+        const Canvas* canvas;
+        std::weak_ptr<const bool> alive;
+    };
+    // The nearest source column or row of each device pixel of a block
+    // `to` device pixels long copied from one `from` long.
+    struct Nearest {
+        int to = 0, from = 0;
+        std::vector<int> index;
+        // The same as runs of neighbours: device pixels [at, at + length) take
+        // the source's [from, from + length).
+        struct Run {
+            int at, from, length;
+        };
+        std::vector<Run> runs;
     };
     // Lets the canvases that copied from this one tell whether it still
     // exists. A copy of a canvas is a canvas of its own, with its own token.
@@ -141,9 +159,21 @@ private:
     void coverWith(std::shared_ptr<const Pattern> pattern);
 
     // Remembers a step, forgetting those painted over when there are many.
-    void remember(Step step);
+    void remember(const Step& step);
     // Forgets every step whose pixels have all been painted over since.
     void forgetHidden();
+    // Forgets the steps on a box that a later step painted whole, when that
+    // leaves at most half of them; false (forgetting nothing) otherwise.
+    bool forgetSameBoxes();
+    // Keeps the steps marked, in order, and the sources and patterns they use.
+    void keepOnly(const std::vector<bool>& keep);
+    // Forgets every step, and what they copied from.
+    void forgetSteps();
+    uint32_t sourceOf(const Canvas& src);
+    // The nearest source pixels for a block `to` device pixels long from one
+    // `from` long, kept for the next copies between the same sizes; never
+    // the one at `keep`.
+    const Nearest& nearest(int to, int from, const Nearest* keep = nullptr);
     // Draws every remembered step again, at the current scale.
     void replay();
     // Spreads each pixel of old (laid out by oldGrid) over its new block.
@@ -163,7 +193,13 @@ private:
     qsizetype stride_ = 0;
 
     std::vector<Step> steps_;
+    std::vector<Source> sources_;
+    std::vector<std::shared_ptr<const Pattern>> patterns_;
+    std::array<Nearest, 4> nearest_;
+    size_t nextNearest_ = 0;
     size_t forgetAt_;          // how many steps make it look for hidden ones again
+    // The canvas shows pattern_ as cover() painted it, nothing drawn since.
+    bool showsCover_ = false;
     bool replayable_ = true;   // no device image put in since the last clear()
     Alive alive_;
 };

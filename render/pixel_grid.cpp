@@ -32,6 +32,7 @@ PixelGrid::PixelGrid(Layout layout, double scale)
             to[o] = std::min(size, edge_ + ((o - 1) * inner * 2 + kCellPixels - 2) / (2 * (kCellPixels - 2)));
         to[kCellPixels] = size;
     }
+    for (int c = 0; c <= kKnownCells; ++c) cellStarts_[c] = plainAt(c * kCellPixels);
 }
 
 int PixelGrid::plainAt(int p) const {
@@ -41,11 +42,12 @@ int PixelGrid::plainAt(int p) const {
 
 int PixelGrid::cellStart(int c) const {
     if (layout_ == Layout::Sheet) return c * large_;
+    if (c >= 0 && c <= kKnownCells) return cellStarts_[c];
     return plainAt(c * kCellPixels);
 }
 
-int PixelGrid::at(int p) const {
-    if (identity_ || layout_ == Layout::Plain) return plainAt(p);
+int PixelGrid::scaledAt(int p) const {
+    if (layout_ == Layout::Plain) return plainAt(p);
     const int c = floorDiv(p, kCellPixels);
     const int start = cellStart(c);
     const int size = cellStart(c + 1) - start;

@@ -32,7 +32,7 @@ public:
 
     // The device pixel where pixel p (p >= 0) begins; p covers the device
     // pixels at(p) .. at(p + 1) - 1.
-    int at(int p) const;
+    int at(int p) const { return identity_ ? p : scaledAt(p); }
     // The pixel that covers device pixel d (d >= 0).
     int pixelOf(int d) const;
 
@@ -43,6 +43,7 @@ public:
     int edgeWidth() const { return edge_; }
 
 private:
+    int scaledAt(int p) const;
     int plainAt(int p) const;
 
     Layout layout_;
@@ -52,6 +53,10 @@ private:
     // Device offset of each pixel edge 0..34 inside a cell of the small and
     // of the large size.
     std::array<std::array<int, 35>, 2> inCell_{};
+    // Where the first cells begin (Cells layout), worked out once: every
+    // block drawn asks for its cells' edges.
+    static constexpr int kKnownCells = 64;
+    std::array<int, kKnownCells + 1> cellStarts_{};
 };
 
 }  // namespace mepo

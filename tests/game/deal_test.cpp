@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
+#include <random>
 
 #include "game/deal.h"
 #include "test_helpers.h"
@@ -112,6 +114,17 @@ TEST(Random, StaysInsideTheUnitInterval) {
         ASSERT_LT(r, 1.0);
     }
     EXPECT_LT(secondsOfTimeOfDay(), 60u);
+}
+
+TEST(Random, DrawsWhatTheStandardLibraryDraws) {
+    for (unsigned seed : {0u, 1u, 37u, 59u}) {
+        SeededRandom random(seed);
+        std::mt19937 engine(seed);
+        for (int i = 0; i < 200000; ++i) {
+            const double want = std::generate_canonical<double, 53>(engine);
+            ASSERT_EQ(random.next(), want < 1.0 ? want : std::nextafter(1.0, 0.0)) << seed << " draw " << i;
+        }
+    }
 }
 
 }  // namespace mepo
