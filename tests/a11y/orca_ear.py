@@ -1,21 +1,24 @@
 """What Orca has spoken, read from its debug log as it grows: one line
 "SPEECH OUTPUT: '...'" per spoken text, each kept with the moment it was
-read."""
+read, and the time of day Orca wrote it."""
 import re
 import time
 
 import game_on_the_bus
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?\s*$")
+# Orca's debug lines begin with the time of day: "15:55:16.251467 - ".
+STAMP = re.compile(r"(\d\d):(\d\d):(\d\d\.\d+) - ")
 
 
 class Ear:
-    """Orca's spoken lines so far (lines), and when each was read (heard, on
-    the monotonic clock). who names the caller in a failure."""
+    """Orca's spoken lines so far (lines), when each was read (heard, on the
+    monotonic clock) and when Orca wrote it (stamps, seconds since midnight,
+    None on a line without its time). who names the caller in a failure."""
 
     def __init__(self, path, who):
         self.path, self.who, self.offset = path, who, 0
-        self.lines, self.heard = [], []
+        self.lines, self.heard, self.stamps = [], [], []
 
     def _read(self):
         try:
@@ -33,6 +36,8 @@ class Ear:
             if m:
                 self.lines.append(m.group(1))
                 self.heard.append(now)
+                t = STAMP.match(line)
+                self.stamps.append(int(t.group(1)) * 3600 + int(t.group(2)) * 60 + float(t.group(3)) if t else None)
 
     def mark(self):
         self._read()
