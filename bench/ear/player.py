@@ -32,6 +32,11 @@ class Heard:
 
 
 class Player:
+    """Presses keys and keeps the tally of the game: keys, tries, refusals,
+    pairs, the answers, the cursor's place, and how the level ended
+    ("cleared", "timed out", or "no end heard") and when (end_seconds, from
+    the deal's key)."""
+
     def __init__(self, ear, trace, quiet=0.05, limit=8.0):
         self.ear, self.trace = ear, trace
         self.quiet, self.limit = quiet, limit
@@ -42,8 +47,7 @@ class Player:
         self.score = 0
         self.started = None  # the deal's key, on the monotonic clock
         self.first_line = None  # the index of the deal's first line in ear.lines
-        self.ended = None  # "cleared" or "timed out", and when (seconds from the deal)
-        self.end_seconds = None
+        self.ended = self.end_seconds = None
         print("t\tkey\tanswer\tchars\tcursor\tspoken", file=trace, flush=True)
 
     def press(self, action):
@@ -54,9 +58,9 @@ class Player:
         subprocess.run(["xdotool", "key", key], check=True)
         if action == "deal":
             self.started, self.first_line = sent, since
-        if action not in ("menu", "close"):
+        if action != "menu":
             self.keys += 1
-        deadline, facts = sent + self.limit, None
+        deadline = sent + self.limit
         while True:
             count = self.ear.mark()
             now = time.monotonic()
@@ -64,7 +68,7 @@ class Player:
                 facts = game.read(self.ear.lines[since:count], self.cols)[0]
                 if game.answered(action, facts) and now - self.ear.heard[-1] >= self.quiet:
                     break
-            elif action in ("menu", "close") and now - sent >= 1.0:
+            elif action == "menu" and now - sent >= 1.0:
                 break
             if now > deadline:
                 break
@@ -76,7 +80,7 @@ class Player:
         first = next((since + i for i, line in enumerate(lines) if orca_words.kind(line) != orca_words.KEY_ECHO), None)
         if first is not None and self.ear.stamps[first] is not None:
             heard.answer = (self.ear.stamps[first] - sent_at + 43200) % 86400 - 43200  # across midnight
-        if action not in ("menu", "close"):
+        if action != "menu":
             self.answers.append(heard.answer)
         self._learn(heard)
         self._write(key, heard)

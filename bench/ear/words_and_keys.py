@@ -29,7 +29,7 @@ EMPTY = "空"
 
 # The keys, by what they do: the menu's first item (开始游戏) deals.
 KEYS = {
-    "menu": "F10", "deal": "Return", "close": "Return",
+    "menu": "F10", "deal": "Return",
     "left": "Left", "right": "Right", "up": "Up", "down": "Down",
     "home": "Home", "end": "End", "next": "n", "previous": "p",
     "press": "space", "time": "t",
