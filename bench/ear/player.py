@@ -48,6 +48,7 @@ class Player:
         self.started = None  # the deal's key, on the monotonic clock
         self.first_line = None  # the index of the deal's first line in ear.lines
         self.ended = self.end_seconds = None
+        self.answered = True  # whether the last key's words answered it
         print("t\tkey\tanswer\tchars\tcursor\tspoken", file=trace, flush=True)
 
     def press(self, action):
@@ -75,6 +76,7 @@ class Player:
             time.sleep(POLL)
         heard = self._heard(since, count)
         lines = heard.lines
+        self.answered = game.answered(action, heard.facts)
         # The game's answer: Orca's first line after the key other than its
         # echo of the key itself, which comes at once whatever the game does.
         first = next((since + i for i, line in enumerate(lines) if orca_words.kind(line) != orca_words.KEY_ECHO), None)
@@ -136,7 +138,13 @@ class Player:
         print(f"{t:.3f}\t{key}\t{answer}\t{chars}\t{cursor}\t{' | '.join(heard.lines)}", file=self.trace, flush=True)
 
     def over(self):
-        """The level has ended, or has gone on past any clock it could have."""
-        if self.ended is None and self.started and time.monotonic() - self.started > LONGEST:
-            self.ended = "no end heard"
+        """The level has ended. Its clock has run out too when a key goes
+        unanswered past its time: the key may have closed the time-out's
+        message before Orca read it."""
+        if self.ended is None and self.started:
+            past = time.monotonic() - self.started
+            if past > game.SECONDS_A_LEVEL and not self.answered:
+                self.ended, self.end_seconds = "timed out", game.SECONDS_A_LEVEL
+            elif past > LONGEST:
+                self.ended = "no end heard"
         return self.ended is not None

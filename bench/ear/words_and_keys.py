@@ -24,6 +24,7 @@ PICTURES_H = os.path.join(HERE, "..", "..", "assets", "pictures.h")
 # ten tiles of each picture.
 LEVEL_1 = (12, 10)
 TILES_OF_A_PICTURE = 10
+SECONDS_A_LEVEL = 180
 WINDOW_TITLE = "Mepo(Tazu造型版)"
 EMPTY = "空"
 
