@@ -25,11 +25,11 @@ import pyatspi
 
 import game_on_the_bus
 from game_on_the_bus import find, game_app, picture_names
+from orca_ear import Ear
 
 MEPO, PICTURES_H, ORCA_LOG = sys.argv[1:4]
 PICTURES = picture_names(PICTURES_H)
 FAKETIME = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?\s*$")
 
 
 game = None
@@ -51,44 +51,6 @@ def wait_for(what, found, seconds=40):
     return game_on_the_bus.wait_for("orca_plays", what, found, seconds)
 
 
-class Ear:
-    """What Orca has spoken, read from its log as it grows."""
-
-    def __init__(self, path):
-        self.path, self.offset, self.lines = path, 0, []
-
-    def _read(self):
-        try:
-            with open(self.path, encoding="utf-8", errors="replace") as f:
-                f.seek(self.offset)
-                chunk = f.read()
-        except FileNotFoundError:
-            return
-        # Only whole lines: the last may still be being written.
-        whole = chunk[: chunk.rfind("\n") + 1]
-        self.offset += len(whole.encode("utf-8"))
-        for line in whole.splitlines():
-            m = SPOKEN.search(line)
-            if m:
-                self.lines.append(m.group(1))
-
-    def mark(self):
-        self._read()
-        return len(self.lines)
-
-    def expect(self, pattern, since, seconds=40):
-        """The first line spoken after mark since that matches pattern."""
-        deadline = time.monotonic() + seconds
-        while True:
-            self._read()
-            for i in range(since, len(self.lines)):
-                if re.fullmatch(pattern, self.lines[i]):
-                    return i
-            if time.monotonic() > deadline:
-                fail(f"Orca never said {pattern!r}; it said: {self.lines[since:]}")
-            time.sleep(0.1)
-
-
 def key(*names):
     subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
 
@@ -102,7 +64,7 @@ def spoken(words):
     return re.escape(words) + r"\.?"
 
 
-ear = Ear(ORCA_LOG)
+ear = Ear(ORCA_LOG, "orca_plays")
 ear.expect(r"Screen reader on\.?", 0, 60)
 started = ear.mark()
 # The game's clock six times as fast, by libfaketime loaded into the game
