@@ -84,7 +84,7 @@ class Player:
             heard.answer = (self.ear.stamps[first] - sent_at + 43200) % 86400 - 43200  # across midnight
         if action != "menu":
             self.answers.append(heard.answer)
-        self._learn(heard)
+        self._learn(heard, action)
         self._write(key, heard)
         return heard
 
@@ -99,7 +99,7 @@ class Player:
             if facts.won or facts.timed_out:
                 break
         heard = self._heard(since, self.ear.mark())
-        self._learn(heard)
+        self._learn(heard, None)
         self._write("(none)", heard)
         return heard
 
@@ -107,14 +107,21 @@ class Player:
         lines = self.ear.lines[since:count]
         return Heard(lines, game.read(lines, self.cols)[0], times=self.ear.heard[since:count])
 
-    def _learn(self, heard):
+    def _learn(self, heard, action):
         f = heard.facts
         for line in heard.lines:
             size = orca_words.table_size(line)
             if size:
                 self.cols, self.rows = size
+        # Where the cursor goes: said with a place (the deal, N and P), a
+        # column (Home and End), or known from the key (an arrow's step, or
+        # none at the edge).
         if f.at:
             self.cursor = f.at
+        elif self.cursor and f.column and action in ("home", "end"):
+            self.cursor = (f.column, self.cursor[1])
+        elif self.cursor and action in ("left", "right", "up", "down") and f.here is not None and not f.edge:
+            self.cursor = game.where(action, self.cursor, self.cols, self.rows, lambda cell: None)
         if f.score is not None:
             self.score = f.score
         if f.linked or f.refused:

@@ -9,7 +9,16 @@ it gives them:
 - answered(action, facts): whether what was heard after a key answers it;
 - read(lines, cols): the facts in a stretch of Orca's speech, and what
   kind of words each line was (for counting where the characters go);
-  ends(line): whether it is the message of the level's end.
+  ends(line): whether it is the message of the level's end;
+- cells_of(action, facts, cursor, cols, rows): the pictures the facts tell,
+  at their cells, once the player knows where the cursor stands.
+
+The game says what each key did, a place only when it is news: the deal its
+level, place and picture (第1关，1行1列，鲸鱼); a step the picture it
+reaches (鲸鱼), or 边 at the edge; Home and End the column and picture
+(12列，企鹅); N and P the place alone (3行5列), or 没有; R and C the row or
+column (鲸鱼、空3、企鹅); A the ways round the cursor (上企鹅，下空2鲸鱼，
+左到边，右空到边); a press 选中, 消除, 连不上 or 取消; T 剩120秒，40分.
 
 A cell is (col, row) from (1, 1). A picture is its Chinese name; an empty
 cell is EMPTY."""
@@ -33,9 +42,11 @@ KEYS = {
     "menu": "F10", "deal": "Return",
     "left": "Left", "right": "Right", "up": "Up", "down": "Down",
     "home": "Home", "end": "End", "next": "n", "previous": "p",
-    "press": "space", "time": "t",
+    "press": "space", "time": "t", "row": "r", "column": "c", "around": "a",
 }
 MOVES = ("left", "right", "up", "down", "home", "end", "next", "previous")
+READS = ("row", "column", "around")
+WAYS = {"上": (0, -1), "下": (0, 1), "左": (-1, 0), "右": (1, 0)}
 
 
 def pictures():
@@ -84,109 +95,172 @@ def where(action, cursor, cols, rows, picture_at):
     return cursor
 
 
+def said(action, cursor, cols, rows, picture_at, level=1):
+    """What the game says of a key, as Orca speaks it: the words of a move
+    or a reading, given the pictures (picture_at) and where the cursor
+    stands; None for a press (its words depend on the rules). The stand-in
+    for the game in the tests speaks this way."""
+    if action in MOVES:
+        to = where(action, cursor, cols, rows, picture_at)
+        if action in ("next", "previous"):
+            return "没有" if to == cursor else f"{to[1]}行{to[0]}列"
+        if action in ("home", "end"):
+            return f"{to[0]}列，{picture_at(to)}"
+        return "边" if to == cursor else picture_at(to)
+    c, r = cursor
+    if action == "row":
+        return line_words([picture_at((i, r)) for i in range(1, cols + 1)])
+    if action == "column":
+        return line_words([picture_at((c, j)) for j in range(1, rows + 1)])
+    if action == "around":
+        out = []
+        for way, (dc, dr) in WAYS.items():
+            k, (x, y) = 0, (c + dc, r + dr)
+            while 1 <= x <= cols and 1 <= y <= rows and picture_at((x, y)) == EMPTY:
+                k, x, y = k + 1, x + dc, y + dr
+            seen = (EMPTY + (str(k) if k > 1 else "")) if k else ""
+            out.append(way + seen + ("到边" if not (1 <= x <= cols and 1 <= y <= rows) else picture_at((x, y))))
+        return "，".join(out)
+    if action == "deal":
+        return f"第{level}关，1行1列，{picture_at((1, 1))}"
+    return None
+
+
+def line_words(names):
+    """A row or a column in the game's words: runs of empty cells counted."""
+    out, run = [], 0
+    for n in list(names) + [None]:
+        if n == EMPTY:
+            run += 1
+            continue
+        if run:
+            out.append(EMPTY + (str(run) if run > 1 else ""))
+        run = 0
+        if n is not None:
+            out.append(n)
+    return "、".join(out)
+
+
 # ---- What Orca says of the game ----
 
 @dataclass
 class Facts:
-    """What one stretch of speech told. cells: (col, row) -> picture heard
-    there; at: the cursor's place, when spoken; here: the picture of the
-    cursor's cell when it was spoken without a place (N on a lone tile or an
-    empty cell); the outcome of a press: picked, linked, refused, unpicked
-    (each the picture), score (after a link or T); won or timed_out when the
-    level ended."""
-    cells: dict = field(default_factory=dict)
+    """What one stretch of speech told. at: the cursor's place, when spoken
+    (the deal, N and P); column: the cursor's column (Home, End); here: the
+    picture of the cursor's cell (a step, the deal, Home and End); edge: a
+    step that went nowhere; none: N or P that found no other tile; line: the
+    pictures of a row or column read, in order; around: for each way (上,
+    下, 左, 右), the empty cells before what lies there and its picture, or
+    None for the edge; picked, linked, refused, unpicked: a press's outcome;
+    seconds_left (None without a clock) and score after T; won or
+    timed_out when the level ended."""
     at: tuple = None
+    column: int = None
     here: str = None
-    picked: str = None
-    linked: str = None
-    refused: str = None
-    unpicked: str = None
-    score: int = None
+    edge: bool = False
+    none: bool = False
+    line: list = None
+    around: dict = None
+    picked: bool = False
+    linked: bool = False
+    refused: bool = False
+    unpicked: bool = False
+    told_time: bool = False
     seconds_left: int = None
+    score: int = None
     won: bool = False
     timed_out: bool = False
 
     def cursor_picture(self):
         """The picture heard for the cursor's cell, if any."""
-        if self.at and self.at in self.cells:
-            return self.cells[self.at]
         return self.here
 
 
-PLACE = re.compile(r"第(\d+)行，第(\d+)列\.?")
-PICKED = re.compile(r"([^，]+)，选中")
-LINKED = re.compile(r"([^，]+)，消除，分数:(\d+)")
-REFUSED = re.compile(r"([^，]+)，连不上，取消选中")
-UNPICKED = re.compile(r"([^，]+)，取消选中")
-STATUS = re.compile(r"剩余时间:(\d+)秒，分数:(\d+)")
+DEAL = re.compile(r"第\d+关，(\d+)行(\d+)列，(.+)")
+PLACE = re.compile(r"(\d+)行(\d+)列")
+PLACED = re.compile(r"(\d+)行(\d+)列，(.+)")  # the first key after the pointer
+COLUMN = re.compile(r"(\d+)列，(.+)")
+RUN = re.compile(r"空(\d*)")
+AROUND = re.compile(r"上(.+)，下(.+)，左(.+)，右(.+)")
+STATUS = re.compile(r"(?:剩(\d+)秒|不限时)，(\d+)分")
 WON = re.compile(r"哇塞，你过关了耶,真是NB！\.?")
 TIMED_OUT = re.compile(r"对不起，时间到了!你的最后分数:(\d+)\.?")
+OUTCOMES = {"选中": "picked", "消除": "linked", "连不上": "refused", "取消": "unpicked"}
 
 # The kinds of the game's words, for the tally.
-NAMES_CELL, NAMES_ROW = "picture names, a cell", "picture names, whole rows"
-KINDS = (NAMES_CELL, NAMES_ROW, "places", "link", "pick", "refusal", "unpick", "time and score", "messages")
+NAMES_CELL, NAMES_ROW = "picture names, a cell", "rows and columns read"
+KINDS = (NAMES_CELL, NAMES_ROW, "around", "places", "deal", "edge and none", "link", "pick", "refusal", "unpick",
+         "time and score", "messages")
 
 
-def _name(line):
-    word = line[:-1] if line.endswith(".") else line
-    return word if word in NAMES else None
+def _word(line):
+    return line[:-1] if line.endswith(".") else line
+
+
+def _items(words):
+    """The pictures of a line's words, runs of empty cells counted out; None
+    when they are not a line."""
+    out = []
+    for item in words.split("、"):
+        m = RUN.fullmatch(item)
+        if m:
+            out += [EMPTY] * (int(m.group(1)) if m.group(1) else 1)
+        elif item in NAMES:
+            out.append(item)
+        else:
+            return None
+    return out
+
+
+def _way(words):
+    """A way round the cursor: (empty cells, picture or None for the edge)."""
+    m = re.fullmatch(r"(空(\d*))?(.+)", words)
+    k = (int(m.group(2)) if m.group(2) else 1) if m.group(1) else 0
+    return k, None if m.group(3) == "到边" else m.group(3)
 
 
 def read(lines, cols):
     """The facts in lines (Orca's spoken texts, in order), and the kind of
-    each line: one of KINDS, or None for words that are not the game's.
-    A cell is spoken as its picture, then its place; a whole row (Orca's
-    default on entering a row) as the pictures of its cols cells, then the
-    cursor's place."""
+    each line: one of KINDS, or None for words that are not the game's."""
     facts, kinds = Facts(), [None] * len(lines)
-    names = []  # (index, picture) spoken since the last place
-
-    def alone():
-        # Pictures with no place after them: the cursor's cell, said alone.
-        for i, picture in names:
-            kinds[i] = NAMES_CELL
-            facts.here = picture
-        names.clear()
-
     for i, line in enumerate(lines):
-        picture = _name(line)
-        if picture is not None:
-            names.append((i, picture))
-            continue
-        m = PLACE.fullmatch(line)
-        if m:
+        word = _word(line)
+        if m := DEAL.fullmatch(word):
+            kinds[i] = "deal"
+            facts.at, facts.here = (int(m.group(2)), int(m.group(1))), m.group(3)
+        elif m := PLACED.fullmatch(word):
             kinds[i] = "places"
-            cell = (int(m.group(2)), int(m.group(1)))
-            facts.at, facts.here = cell, None
-            if len(names) >= cols:
-                for col, (j, picture) in enumerate(names[-cols:], 1):
-                    facts.cells[(col, cell[1])] = picture
-                    kinds[j] = NAMES_ROW
-                names[-cols:] = []
-            elif names:
-                j, picture = names.pop()
-                facts.cells[cell] = picture
-                kinds[j] = NAMES_CELL
-            for j, _ in names:
-                kinds[j] = NAMES_CELL
-            names.clear()
-            continue
-        alone()
-        if m := PICKED.fullmatch(line):
-            kinds[i], facts.picked = "pick", m.group(1)
-        elif m := LINKED.fullmatch(line):
-            kinds[i], facts.linked, facts.score = "link", m.group(1), int(m.group(2))
-        elif m := REFUSED.fullmatch(line):
-            kinds[i], facts.refused = "refusal", m.group(1)
-        elif m := UNPICKED.fullmatch(line):
-            kinds[i], facts.unpicked = "unpick", m.group(1)
-        elif m := STATUS.fullmatch(line):
-            kinds[i], facts.seconds_left, facts.score = "time and score", int(m.group(1)), int(m.group(2))
+            facts.at, facts.here = (int(m.group(2)), int(m.group(1))), m.group(3)
+        elif m := PLACE.fullmatch(word):
+            kinds[i] = "places"
+            facts.at = (int(m.group(2)), int(m.group(1)))
+        elif m := COLUMN.fullmatch(word):
+            kinds[i] = "places"
+            facts.column, facts.here = int(m.group(1)), m.group(2)
+        elif word in NAMES:
+            kinds[i] = NAMES_CELL
+            facts.here = word
+        elif word in ("边", "没有"):
+            kinds[i] = "edge and none"
+            facts.edge, facts.none = word == "边", word == "没有"
+        elif word in OUTCOMES:
+            kinds[i] = {"picked": "pick", "linked": "link", "refused": "refusal", "unpicked": "unpick"}[OUTCOMES[word]]
+            setattr(facts, OUTCOMES[word], True)
+        elif m := AROUND.fullmatch(word):
+            kinds[i] = "around"
+            facts.around = {way: _way(m.group(n)) for n, way in enumerate(WAYS, 1)}
+        elif (items := _items(word)) is not None and ("、" in word or RUN.fullmatch(word)):
+            kinds[i] = NAMES_ROW
+            facts.line = items
+        elif m := STATUS.fullmatch(word):
+            kinds[i] = "time and score"
+            facts.told_time = True
+            facts.seconds_left = int(m.group(1)) if m.group(1) else None
+            facts.score = int(m.group(2))
         elif WON.fullmatch(line):
             kinds[i], facts.won = "messages", True
         elif m := TIMED_OUT.fullmatch(line):
             kinds[i], facts.timed_out, facts.score = "messages", True, int(m.group(1))
-    alone()
     return facts, kinds
 
 
@@ -196,16 +270,46 @@ def ends(line):
 
 
 def answered(action, facts):
-    """Whether the facts heard after a key answer it: a move is answered by
-    the cursor's place (or its cell alone, when it did not move), a press by
-    its outcome, the deal by the first cell's place; the end of the level
+    """Whether the facts heard after a key answer it; the end of the level
     answers anything."""
     if facts.won or facts.timed_out:
         return True
-    if action in MOVES or action == "deal":
-        return facts.at is not None or facts.here is not None
+    if action == "deal":
+        return facts.at is not None
+    if action in ("next", "previous"):
+        return facts.at is not None or facts.none
+    if action in MOVES:
+        return facts.here is not None or facts.edge
     if action == "press":
-        return any(x is not None for x in (facts.picked, facts.linked, facts.refused, facts.unpicked))
+        return facts.picked or facts.linked or facts.refused or facts.unpicked
     if action == "time":
-        return facts.seconds_left is not None
+        return facts.told_time
+    if action in ("row", "column"):
+        return facts.line is not None
+    if action == "around":
+        return facts.around is not None
     return True
+
+
+def cells_of(action, facts, cursor, cols, rows):
+    """The pictures the facts tell, by cell, the cursor standing at cursor
+    (after the key)."""
+    out = {}
+    if cursor and facts.here is not None:
+        out[cursor] = facts.here
+    if not cursor:
+        return out
+    c, r = cursor
+    if facts.line is not None:
+        if action == "row" and len(facts.line) == cols:
+            out.update({(i, r): p for i, p in enumerate(facts.line, 1)})
+        elif action == "column" and len(facts.line) == rows:
+            out.update({(c, j): p for j, p in enumerate(facts.line, 1)})
+    if facts.around:
+        for way, (k, picture) in facts.around.items():
+            dc, dr = WAYS[way]
+            for n in range(1, k + 1):
+                out[(c + dc * n, r + dr * n)] = EMPTY
+            if picture is not None:
+                out[(c + dc * (k + 1), r + dr * (k + 1))] = picture
+    return out

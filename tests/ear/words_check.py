@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """words_check.py: the by-ear player hears in Orca's words (lines as
-Orca 43 speaks them of the game, copied from its debug logs) the facts they
-tell, and counts each line as the words it is."""
+Orca 43 speaks them of the game) the facts they tell, places the cells they
+name once it knows where the cursor stands, and counts each line as the
+words it is."""
 import os
 import sys
 
@@ -10,7 +11,6 @@ import orca_words  # noqa: E402
 import tally  # noqa: E402
 import words_and_keys as game  # noqa: E402
 
-ROW = ["蛇.", "斑马.", "热带鱼.", "热带鱼.", "乌龟.", "鹦鹉.", "蛇.", "空.", "企鹅.", "章鱼.", "蛇.", "鲸鱼."]
 wrong = []
 
 
@@ -19,51 +19,66 @@ def check(what, got, want):
         wrong.append(f"{what}: {got!r}, not {want!r}")
 
 
-# The deal at Orca's defaults: the board, then the whole first row and the place.
-facts, kinds = game.read(["return ", "棋盘.", "table with 10 rows 12 columns"] + ROW + ["第1行，第1列."], 12)
-check("a row", [facts.cells.get((c, 1)) for c in range(1, 13)], [w.rstrip(".") for w in ROW])
-check("the cursor after a row", (facts.at, facts.cursor_picture()), ((1, 1), "蛇"))
-check("a row's kinds", kinds[3:], [game.NAMES_ROW] * 12 + ["places"])
+# The deal at Orca's defaults: the board's name and size, then the game's words.
+facts, kinds = game.read(["return ", "棋盘.", "table with 10 rows 12 columns.", "第1关，1行1列，蛇"], 12)
+check("the deal", (facts.at, facts.here), ((1, 1), "蛇"))
+check("the deal's kinds", kinds, [None, None, None, "deal"])
+check("the board's size", orca_words.table_size("table with 10 rows 12 columns."), (12, 10))
 
-# A move with full rows off: one cell, then its place (row 10, column 12).
-facts, kinds = game.read(["鲸鱼.", "第10行，第12列."], 12)
-check("a cell", (facts.cells, facts.at), ({(12, 10): "鲸鱼"}, (12, 10)))
-check("a cell's kinds", kinds, [game.NAMES_CELL, "places"])
+# A step names the cell it reaches; at the edge, 边; Home and End the column.
+facts, kinds = game.read(["鲸鱼"], 12)
+check("a step", (facts.here, facts.at, kinds), ("鲸鱼", None, [game.NAMES_CELL]))
+check("a step placed", game.cells_of("right", facts, (4, 2), 12, 10), {(4, 2): "鲸鱼"})
+facts, _ = game.read(["边"], 12)
+check("the edge", (facts.edge, game.answered("left", facts)), (True, True))
+facts, _ = game.read(["12列，企鹅"], 12)
+check("End", (facts.column, facts.here), (12, "企鹅"))
 
-# N on a lone tile or an empty cell: its name alone.
-facts, kinds = game.read(["n ", "空."], 12)
-check("a name alone", (facts.here, facts.at, facts.cells), (game.EMPTY, None, {}))
+# N and P: the place alone, or 没有.
+facts, kinds = game.read(["n ", "3行5列"], 12)
+check("a jump", (facts.at, kinds), ((5, 3), [None, "places"]))
+facts, _ = game.read(["p ", "没有"], 12)
+check("no other", (facts.none, game.answered("previous", facts)), (True, True))
 
-# The answers of a press.
-facts, kinds = game.read(["space ", "selected", "热带鱼，选中"], 12)
-check("a pick", (facts.picked, kinds[2]), ("热带鱼", "pick"))
-facts, kinds = game.read(["space ", "热带鱼，消除，分数:120"], 12)
-check("a link", (facts.linked, facts.score, facts.picked, kinds[1]), ("热带鱼", 120, None, "link"))
-facts, kinds = game.read(["乌龟，连不上，取消选中"], 12)
-check("a refusal", (facts.refused, facts.unpicked, facts.picked, kinds), ("乌龟", None, None, ["refusal"]))
-facts, kinds = game.read(["unselected", "乌龟，取消选中"], 12)
-check("an unpick", (facts.unpicked, facts.refused, kinds[1]), ("乌龟", None, "unpick"))
-facts, _ = game.read(["t ", "剩余时间:161秒，分数:20"], 12)
+# R, C and A.
+facts, kinds = game.read(["r ", "蛇、空3、斑马、空7"], 12)
+check("a row", facts.line, ["蛇"] + ["空"] * 3 + ["斑马"] + ["空"] * 7)
+check("a row placed", game.cells_of("row", facts, (2, 4), 12, 10)[(5, 4)], "斑马")
+facts, _ = game.read(["空12"], 12)
+check("an empty row", facts.line, ["空"] * 12)
+facts, kinds = game.read(["a ", "上企鹅，下空2鲸鱼，左到边，右空到边"], 12)
+check("around", facts.around, {"上": (0, "企鹅"), "下": (2, "鲸鱼"), "左": (0, None), "右": (1, None)})
+check("around placed", game.cells_of("around", facts, (1, 5), 12, 10),
+      {(1, 4): "企鹅", (1, 6): "空", (1, 7): "空", (1, 8): "鲸鱼", (2, 5): "空"})
+
+# The answers of a press, and T.
+for words, outcome in (("选中", "picked"), ("消除", "linked"), ("连不上", "refused"), ("取消", "unpicked")):
+    facts, kinds = game.read(["space ", words], 12)
+    check(words, (getattr(facts, outcome), game.answered("press", facts)), (True, True))
+check("a press unanswered", game.answered("press", game.read(["space "], 12)[0]), False)
+facts, _ = game.read(["t ", "剩161秒，20分"], 12)
 check("T", (facts.seconds_left, facts.score), (161, 20))
+facts, _ = game.read(["不限时，40分"], 12)
+check("T without a clock", (facts.told_time, facts.seconds_left, facts.score), (True, None, 40))
 
 # The level's ends.
-end = ["蝴蝶，消除，分数:5370", "alert Mepo(Tazu造型版)", "哇塞，你过关了耶,真是NB！", "确定 push button."]
-facts, _ = game.read(end, 12)
-check("the level cleared", (facts.won, facts.linked), (True, "蝴蝶"))
+facts, _ = game.read(["消除", "alert Mepo(Tazu造型版)", "哇塞，你过关了耶,真是NB！", "确定 push button."], 12)
+check("the level cleared", (facts.won, facts.linked), (True, True))
 facts, _ = game.read(["对不起，时间到了!你的最后分数:120."], 12)
 check("the time-out", (facts.timed_out, facts.score), (True, 120))
-check("answered", [game.answered("press", game.read(lines, 12)[0]) for lines in (["space "], ["space ", "selected"], end)],
-      [False, False, True])
+
+# What the stand-in says is what the player reads.
+grid = {(c, r): "蛇" if (c + r) % 3 else "空" for c in range(1, 13) for r in range(1, 11)}
+line = game.said("row", (1, 2), 12, 10, grid.get)
+check("said and read", game.read([line], 12)[0].line, [grid[(c, 2)] for c in range(1, 13)])
 
 # Orca's own words, and the tally of a stretch of speech.
 check("Orca's words", [orca_words.kind(w) for w in ("space ", "selected", "Mepo(Tazu造型版) frame.", "棋盘.", "蛇.")],
       [orca_words.KEY_ECHO, orca_words.ORCA_STATE, orca_words.ORCA_STATE, None, None])
-check("the board's size", orca_words.table_size("table with 10 rows 12 columns"), (12, 10))
-counted = tally.spoken(["space ", "selected", "热带鱼，选中", "棋盘."] + ROW + ["第1行，第1列."], 12)
-check("characters", counted["chars"], 5 + 8 + 6 + 3 + sum(map(len, ROW)) + 8)
+counted = tally.spoken(["space ", "选中", "r ", "蛇、空3"], 12)
+check("characters", counted["chars"], 5 + 2 + 1 + 4)
 check("by kind", {k: v for k, v in counted["by kind"].items() if v[0]},
-      {orca_words.KEY_ECHO: [1, 5], orca_words.ORCA_STATE: [1, 8], "pick": [1, 6], tally.REST: [1, 3],
-       game.NAMES_ROW: [12, sum(map(len, ROW))], "places": [1, 8]})
+      {orca_words.KEY_ECHO: [2, 6], "pick": [1, 2], game.NAMES_ROW: [1, 4]})
 
 if wrong:
     sys.exit("words_check:\n  " + "\n  ".join(wrong))
