@@ -17,6 +17,7 @@
 #include "game/random.h"
 #include "game/selection.h"
 #include "game/state.h"
+#include "tools/clicks.h"
 
 namespace {
 
@@ -24,11 +25,7 @@ struct Pair {
     mepo::Cell a, b;
 };
 
-// Clicks a tile as the mouse does: a press and a release on its cell.
-mepo::Release click(mepo::GameState& s, mepo::Cell c) {
-    mepo::pressCell(s, c.col, c.row);
-    return mepo::releaseCell(s, c.col, c.row).what;
-}
+using mepo::tools::click;
 
 // The first pair, in reading order, that two clicks would link.
 std::optional<Pair> nextLink(mepo::GameState& s) {

@@ -23,6 +23,7 @@
 #include "game/same_tile.h"
 #include "game/selection.h"
 #include "game/state.h"
+#include "tools/clicks.h"
 
 namespace {
 
@@ -30,11 +31,7 @@ struct Pair {
     mepo::Cell a, b;
 };
 
-// Clicks a tile as the mouse does: a press and a release on its cell.
-mepo::Release click(mepo::GameState& s, mepo::Cell c) {
-    mepo::pressCell(s, c.col, c.row);
-    return mepo::releaseCell(s, c.col, c.row).what;
-}
+using mepo::tools::click;
 
 bool links(const mepo::GameState& s, Pair p) {
     mepo::GameState trial = s;

@@ -15,16 +15,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <map>
-#include <random>
-#include <sstream>
 
 #include "fake_front.h"
 #include "game/connect.h"
 #include "game/match.h"
 #include "game/test_helpers.h"
 #include "session/texts.h"
+#include "support/monkey_log.h"
 
 namespace mepo {
 
@@ -53,18 +51,18 @@ struct Figures {
 class Monkey {
 public:
     Monkey(unsigned long long seed, unsigned long long events)
-        : seed_(seed), events_(events), random_(seed), played_(static_cast<unsigned>(seed)) {}
+        : seed_(seed), events_(events), log_(seed, "test_session", 30), played_(static_cast<unsigned>(seed)) {}
 
     void run() {
         const auto started = std::chrono::steady_clock::now();
         front().remember = false;
         front().whileOpen = [this] { whileBoxOpen(); };
-        for (index_ = 1; index_ <= events_ && !failed_; ++index_) {
+        for (log_.index = 1; log_.index <= events_ && !log_.failed(); ++log_.index) {
             ++figures_.events;
             const Before b = before();
             step();
-            if (!failed_) judge(b);
-            if (!failed_) checkAll();
+            if (!log_.failed()) judge(b);
+            if (!log_.failed()) checkAll();
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         const Figures& f = figures_;
@@ -82,27 +80,12 @@ private:
     Session& session() { return played_.session; }
     const GameState& st() { return played_.st(); }
 
-    unsigned below(unsigned n) { return static_cast<unsigned>(random_() % n); }
-    bool chance(unsigned percent) { return below(100) < percent; }
-    int between(int lo, int hi) { return lo + static_cast<int>(below(static_cast<unsigned>(hi - lo + 1))); }
-
-    void note(const std::string& what) {
-        log_.push_back("#" + std::to_string(index_) + " " + what);
-        if (log_.size() > 30) log_.pop_front();
-    }
-    void fail(const std::string& what) {
-        if (failed_) return;
-        failed_ = true;
-        std::ostringstream m;
-        m << "monkey, seed " << seed_ << ", event " << index_ << ": " << what << "\nthe last events:\n";
-        for (const std::string& e : log_) m << "  " << e << "\n";
-        m << "replay: MEPO_MONKEY_SEED=" << seed_ << " MEPO_MONKEY_EVENTS=" << index_
-          << " test_session --gtest_filter='*Monkey*'";
-        ADD_FAILURE() << m.str();
-    }
-    void expect(bool ok, const std::string& what) {
-        if (!ok) fail(what);
-    }
+    unsigned below(unsigned n) { return log_.below(n); }
+    bool chance(unsigned percent) { return log_.chance(percent); }
+    int between(int lo, int hi) { return log_.between(lo, hi); }
+    void note(const std::string& what) { log_.note(what); }
+    void fail(const std::string& what) { log_.fail(what); }
+    void expect(bool ok, const std::string& what) { log_.expect(ok, what); }
 
     // ---- What an event did ----
     struct Before {
@@ -354,13 +337,10 @@ private:
     };
 
     const unsigned long long seed_, events_;
-    std::mt19937_64 random_;
+    test::MonkeyLog log_;
     test::Played played_;
-    unsigned long long index_ = 0;
-    bool failed_ = false;
     bool focused_ = false;
     int dealsSeen_ = 0;
-    std::deque<std::string> log_;
     Model model_;
     Figures figures_;
     std::array<int16_t, kGridCols * kGridRows> noPairIn_{};

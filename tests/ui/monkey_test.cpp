@@ -30,6 +30,7 @@
 #include "game/test_helpers.h"
 #include "render/tiles.h"
 #include "support/form_fixture.h"
+#include "support/monkey_log.h"
 #include "session/texts.h"
 
 namespace mepo {
@@ -123,7 +124,7 @@ class Monkey {
 public:
     Monkey(std::unique_ptr<Form1>& form, test::ModalCloser& boxes, std::function<void()> reopen,
            unsigned long long seed, unsigned long long events)
-        : form_(form), boxes_(boxes), reopen_(std::move(reopen)), seed_(seed), events_(events), random_(seed) {}
+        : form_(form), boxes_(boxes), reopen_(std::move(reopen)), seed_(seed), events_(events), log_(seed, "test_ui", 40) {}
 
     void run() {
         QElapsedTimer clock;
@@ -141,15 +142,15 @@ public:
         }
         boxes_.whileOpen = [this] { whileBoxOpen(); };
         checkAll();
-        for (index_ = 1; index_ <= events_ && !failed_; ++index_) {
+        for (log_.index = 1; log_.index <= events_ && !log_.failed(); ++log_.index) {
             ++figures_.events;
             step();
-            if (!failed_ && windowClosed_) {
+            if (!log_.failed() && windowClosed_) {
                 note("the window is opened again");
                 reopen_();
                 openWindow();
             }
-            if (!failed_) checkAll();
+            if (!log_.failed()) checkAll();
             boxes_.clear();
         }
         boxes_.whileOpen = nullptr;
@@ -166,34 +167,18 @@ public:
 
 private:
     // ---- Randomness ----
-    unsigned below(unsigned n) { return static_cast<unsigned>(random_() % n); }
-    bool chance(unsigned percent) { return below(100) < percent; }
-    int between(int lo, int hi) { return lo + static_cast<int>(below(static_cast<unsigned>(hi - lo + 1))); }
+    unsigned below(unsigned n) { return log_.below(n); }
+    bool chance(unsigned percent) { return log_.chance(percent); }
+    int between(int lo, int hi) { return log_.between(lo, hi); }
     Qt::MouseButton button() {
         const unsigned r = below(10);
         return r < 7 ? Qt::LeftButton : r < 9 ? Qt::RightButton : Qt::MiddleButton;
     }
 
     // ---- Reporting ----
-    void note(const std::string& what) {
-        log_.push_back("#" + std::to_string(index_) + " " + what);
-        if (log_.size() > 40) log_.pop_front();
-    }
-
-    void fail(const std::string& what) {
-        if (failed_) return;
-        failed_ = true;
-        std::ostringstream m;
-        m << "monkey, seed " << seed_ << ", event " << index_ << ": " << what << "\nthe last events:\n";
-        for (const std::string& e : log_) m << "  " << e << "\n";
-        m << "replay: MEPO_MONKEY_SEED=" << seed_ << " MEPO_MONKEY_EVENTS=" << index_
-          << " test_ui --gtest_filter='*Monkey*'";
-        ADD_FAILURE() << m.str();
-    }
-
-    void expect(bool ok, const std::string& what) {
-        if (!ok) fail(what);
-    }
+    void note(const std::string& what) { log_.note(what); }
+    void fail(const std::string& what) { log_.fail(what); }
+    void expect(bool ok, const std::string& what) { log_.expect(ok, what); }
 
     template <typename A, typename B>
     void expectEq(const A& got, const B& want, const std::string& what) {
@@ -577,7 +562,7 @@ private:
 
         checkBoardPicture();
         checkImageSizes();
-        if (index_ % 40 == 0) checkShownBoard();
+        if (log_.index % 40 == 0) checkShownBoard();
     }
 
     // The board shows the grid: every tile where the grid holds one (and
@@ -687,7 +672,7 @@ private:
         note("click " + str(c) + " " + buttonName(b) + " at " + std::to_string(at->x()) + "," +
              std::to_string(at->y()));
         press(*at, b);
-        if (failed_) return true;
+        if (log_.failed()) return true;
         release(*at, b);
         return true;
     }
@@ -723,7 +708,7 @@ private:
                 note("pair: the partner of the selected " + str(first));
                 const size_t links = st().pending.size();
                 click(*b);
-                expect(failed_ || st().pending.size() == links + 1, "a pair the search links did not link");
+                expect(log_.failed() || st().pending.size() == links + 1, "a pair the search links did not link");
                 return true;
             }
         }
@@ -735,9 +720,9 @@ private:
                 const bool clean = st().picked == kFalse;
                 const size_t links = st().pending.size();
                 click(a);
-                if (failed_) return true;
+                if (log_.failed()) return true;
                 click(*b);
-                if (clean) expect(failed_ || st().pending.size() == links + 1, "a pair the search links did not link");
+                if (clean) expect(log_.failed() || st().pending.size() == links + 1, "a pair the search links did not link");
                 return true;
             }
         }
@@ -776,14 +761,14 @@ private:
         note(std::string("press ") + buttonName(b) + " at " + std::to_string(from->x()) + "," +
              std::to_string(from->y()) + ", release at " + std::to_string(to.x()) + "," + std::to_string(to.y()));
         press(*from, b);
-        if (!failed_) release(to, b);
+        if (!log_.failed()) release(to, b);
         return true;
     }
 
     bool tick(IntervalTimer& t, int times = 1) {
         if (!t.enabled()) return false;  // a stopped clock never ticks
         note(t.name() + (times > 1 ? " ticks " + std::to_string(times) + " times" : " ticks"));
-        for (int i = 0; i < times && t.enabled() && !failed_; ++i) t.fire();
+        for (int i = 0; i < times && t.enabled() && !log_.failed(); ++i) t.fire();
         return true;
     }
 
@@ -902,12 +887,9 @@ private:
     test::ModalCloser& boxes_;
     std::function<void()> reopen_;
     const unsigned long long seed_, events_;
-    std::mt19937_64 random_;
     HandDrivenClocks clocks_;
-    unsigned long long index_ = 0;
-    bool failed_ = false;
     bool windowClosed_ = false;
-    std::deque<std::string> log_;
+    test::MonkeyLog log_;
     Model model_;
     Figures figures_;
     std::vector<std::string> opened_;

@@ -127,20 +127,22 @@ TEST(WindowRequests, WhenQuietWaitsForTheHandlerAndForgetsAGoneWindow) {
     delete context;
 }
 
-// Qt's own title bars are off for the game's whole run, but a program the
-// game starts (a web browser) never inherits that.
-TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritQtsTitleBarsOff) {
+// Qt's own title bars are off for the game's whole run, and painting through
+// shared memory on X11, but a program the game starts (a web browser) never
+// inherits that.
+TEST(WindowRequests, ProgramsTheGameStartsDoNotInheritWhatTheGameSetForItself) {
     const std::unique_ptr<Desktop> desktop = test::makeDesktop();
+    EXPECT_FALSE(desktop->environmentIsThePlayers());
+    EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), "1");
 #if MEPO_WAYLAND
     ASSERT_TRUE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_FALSE(desktop->environmentIsThePlayers());
 #else
     // Built without the Wayland desktop: Qt keeps its own title bars there.
     EXPECT_FALSE(qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION"));
-    EXPECT_TRUE(desktop->environmentIsThePlayers());
 #endif
-    EXPECT_FALSE(
-        desktop->environmentForPrograms().contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
+    const QProcessEnvironment programs = desktop->environmentForPrograms();
+    EXPECT_FALSE(programs.contains(QStringLiteral("QT_WAYLAND_DISABLE_WINDOWDECORATION")));
+    EXPECT_FALSE(programs.contains(QStringLiteral("QT_XCB_NO_MITSHM")));
 }
 
 }  // namespace mepo

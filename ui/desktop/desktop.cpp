@@ -6,6 +6,7 @@
 
 #include "plain/plain_placement.h"
 #include "wayland/wayland_placement.h"
+#include "x11/painting.h"
 #include "x11/x11_placement.h"
 #if MEPO_WAYLAND
 #include "wayland/wayland_desktop.h"
@@ -15,6 +16,8 @@ namespace mepo {
 
 Desktop::BeforeQt Desktop::beforeQt() {
     BeforeQt before;
+    // Only Qt's X11 platform reads it, whichever platform Qt chooses.
+    if (keepSharedMemoryPaintingOff()) before.setForTheGame << QLatin1String(kSharedMemoryOff);
 #if MEPO_WAYLAND
     if (keepQtTitleBarsOff()) before.setForTheGame << QLatin1String(kQtTitleBarsOff);
 #endif
