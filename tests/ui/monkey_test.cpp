@@ -2,8 +2,11 @@
 // the way a player could (presses and releases anywhere with any button, many
 // on pairs that link; every menu command while it is enabled; the clocks'
 // ticks, also while a message box is open; resizes from tiny to large,
-// minimising and restoring), with what must always hold checked after every
-// event. What each command does is for the tests of that command.
+// minimising and restoring), with what the window must show checked after
+// every event: the board's pixels, frames and erases, the backing images, the
+// time bar, the labels, items and clocks as the session says. The rules are
+// the monkey without a window's (tests/session); what each command does is
+// for the tests of that command.
 //
 // The game's clocks tick only when the monkey fires them (their real ticks
 // are dropped), so a seed replays the same run at any speed:
@@ -19,8 +22,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
-#include <random>
 #include <sstream>
 
 #include "assets/assets.h"
@@ -31,7 +32,6 @@
 #include "render/tiles.h"
 #include "support/form_fixture.h"
 #include "support/monkey_log.h"
-#include "session/texts.h"
 
 namespace mepo {
 
@@ -89,23 +89,18 @@ const char* buttonName(Qt::MouseButton b) {
     return b == Qt::LeftButton ? "left" : b == Qt::RightButton ? "right" : "middle";
 }
 
-// What the monkey expects of the game, kept from what it did and saw.
+// What the monkey keeps from what it did and saw, to know what the board
+// must show. The rules themselves are for the monkey without a window.
 struct Model {
     struct Pending {
         std::vector<Cell> points;
         int code = 0;
         int dealtCols = 0, dealtRows = 0;  // the play area a later deal drew over
     };
-    int cols = 12, rows = 10;  // the difficulty's board
-    int level = 1;
     bool dealt = false;    // a deal since the window opened
     bool running = false;  // dealt and not timed out since
     bool blank = true;     // the board shows no tiles: before the first deal, after a time-out
-    int dealtCols = 0, dealtRows = 0;
-    std::map<int, int> codes;  // tiles in the grid, by code
     std::vector<Pending> pending;
-    int64_t linkedWorth = 0;  // what all the links taken are worth
-    int64_t score = 0;        // the score last seen
     int drawnCol = -1, drawnRow = -1;  // the farthest cell drawn on since the board was last cleared
     QSize widestBar{0, 0};             // the largest time bar shown in this window
     void drew(Cell c) {
@@ -113,7 +108,6 @@ struct Model {
         drawnRow = std::max(drawnRow, c.row);
     }
 };
-
 struct Figures {
     unsigned long long events = 0, mouse = 0, menu = 0, resizes = 0, exits = 0;
     unsigned long long deals = 0, links = 0, levelsWon = 0, timeOuts = 0, silentTimeOuts = 0, giveUps = 0;
@@ -231,13 +225,8 @@ private:
     struct Snap {
         GameState st;
         Clock clock;
-        size_t boxes;
-        std::string scoreCaption;
     };
-    Snap snap() { return {st(), form_->session().clock(), boxes_.seen().size(), label("Label3")->caption()}; }
-    std::vector<test::SeenBox> boxesSince(const Snap& b) {
-        return {boxes_.seen().begin() + static_cast<long>(b.boxes), boxes_.seen().end()};
-    }
+    Snap snap() { return {st(), form_->session().clock()}; }
 
     // Runs after(state before) each time the handler has run.
     template <typename... A>
@@ -248,7 +237,6 @@ private:
             after(b);
         };
     }
-
     // The same for a timer's tick, judged before anything that waited for it
     // runs; a tick that falls due while a handler runs (a box is open) waits,
     // and is judged around the moment it runs, if it runs at all.
@@ -276,7 +264,7 @@ private:
     }
 
     void instrument() {
-        watch(item("start").onClick, [this](const Snap& b) { afterDeal(b.st.score, model_.level, "the start command"); });
+        watch(item("start").onClick, [this](const Snap&) { afterDeal("the start command"); });
         watch(board()->onMouseDown, [this](const Snap&) { afterPress(); });
         watch(board()->onMouseUp, [this](const Snap& b) { afterRelease(b); });
         Session& session = form_->session();
@@ -288,8 +276,6 @@ private:
         for (auto [item, cols, rows] : {std::tuple{&item("meuBase"), 12, 10}, std::tuple{&item("meuMiddle"), 17, 14},
                                         std::tuple{&item("meuHigh"), 24, 14}})
             watch(item->onClick, [this, item, cols, rows](const Snap&) {
-                model_.cols = cols;
-                model_.rows = rows;
                 // The board has room for every cell of the next deal and its ring.
                 expect(board()->QWidget::width() >= (cols + 2) * kCell &&
                            board()->QWidget::height() >= (rows + 2) * kCell,
@@ -301,43 +287,20 @@ private:
         });
     }
 
-    // A deal at the given level has just been made.
-    void afterDeal(int64_t score, int level, const std::string& by) {
+    // A deal has just been made.
+    void afterDeal(const std::string& by) {
         ++figures_.deals;
-        note("  deal of level " + std::to_string(level) + " at " + std::to_string(model_.cols) + " x " +
-             std::to_string(model_.rows) + " by " + by);
         const GameState& s = st();
-        expectEq(s.cols, model_.cols, "columns of the deal");
-        expectEq(s.rows, model_.rows, "rows of the deal");
-        expectEq(s.level, level, "level of the deal");
-        std::map<int, int> codes;
-        for (int c = 0; c < kGridCols; ++c)
-            for (int r = 0; r < kGridRows; ++r) {
-                const int code = s.board(c, r);
-                if (!inPlay(s, {c, r})) {
-                    if (code != 0) return fail("a tile outside the play area after a deal at " + str(Cell{c, r}));
-                    continue;
-                }
-                ++codes[code];
-                if (code < (level - 1) * 10 + 1 || code > (level - 1) * 10 + s.cols)
-                    return fail("code " + std::to_string(code) + " dealt at level " + std::to_string(level));
-            }
-        for (auto [code, n] : codes) expectEq(n, s.rows, "copies of code " + std::to_string(code));
-        expectEq(codes.size(), static_cast<size_t>(s.cols), "kinds dealt");
-        expectEq(st().score, score, "score after a deal");
+        note("  deal of level " + std::to_string(s.level) + " at " + std::to_string(s.cols) + " x " +
+             std::to_string(s.rows) + " by " + by);
         model_.dealt = model_.running = true;
         model_.blank = false;
-        model_.level = level;
-        model_.dealtCols = s.cols;
-        model_.dealtRows = s.rows;
-        model_.codes = codes;
         for (Model::Pending& p : model_.pending) {
             p.dealtCols = s.cols;
             p.dealtRows = s.rows;
         }
         model_.drew({s.cols, s.rows});
     }
-
     void afterPress() {
         const Cell c{cellOf(pressAt_.x()), cellOf(pressAt_.y())};
         if (holdsTile(st(), c)) {
@@ -354,83 +317,41 @@ private:
                "no raised frame on " + str(c) + " " + why);
     }
 
+    // The frames a release leaves, and the link it made.
     void afterRelease(const Snap& b) {
         const GameState& s = st();
         const Cell r{cellOf(releaseAt_.x()), cellOf(releaseAt_.y())};
         const Cell p{b.st.clickCol, b.st.clickRow};
-        auto unchanged = [&](const std::string& why) {
-            expect(s.cells == b.st.cells && s.picks == b.st.picks && s.picked == b.st.picked &&
-                       s.pending.size() == b.st.pending.size(),
-                   "a release " + why + " changed the grid or the selection");
-        };
-        if (!holdsTile(b.st, r)) return unchanged("off the tiles at " + str(r));
+        if (!holdsTile(b.st, r)) return;
         if (!(r == p)) {
-            unchanged("on " + str(r) + " after a press on " + str(p));
             if (holdsTile(b.st, p)) {
                 model_.drew(p);
                 expectRaised(p, "pressed and left");
             }
             return;
         }
-        const int code = b.st.board(r.col, r.row);
-        if (b.st.picked == kFalse) {
-            expect(s.picked == kTrue && s.pick(1, 0) == code && s.pick(1, 1) == r.col && s.pick(1, 2) == r.row,
-                   "the tile " + str(r) + " was not selected");
-            expect(s.cells == b.st.cells && s.pending.size() == b.st.pending.size(), "selecting changed the grid");
-            return;
-        }
-        expectEq(s.picked, kFalse, "a selection left after the second tile");
+        if (b.st.picked == kFalse) return;
         const Cell first{b.st.pick(1, 1), b.st.pick(1, 2)};
         model_.drew(first);
         model_.drew(r);
         if (s.pending.size() == b.st.pending.size()) {
-            expect(s.cells == b.st.cells, "a refused pair changed the grid");
             expectRaised(first, "after a refused pair");
             expectRaised(r, "after a refused pair");
             return;
         }
-        // A link: both tiles leave the grid at once; its path runs through
-        // empty cells, the ring included, in at most three straight segments.
-        if (s.pending.size() != b.st.pending.size() + 1) return fail("more than one link from one release");
-        const std::vector<Cell>& pts = s.pending.back().points;
-        const std::string what = "the link " + str(pts) + " of " + str(first) + " and " + str(r);
+        const Link& link = s.pending.back();
         ++figures_.links;
-        note("  link " + str(pts) + ", worth " + std::to_string(linkScore(pts)));
-        if (b.st.board(first.col, first.row) != code || first == r) return fail(what + " joins different tiles");
-        for (Cell c : visitedCells(pts))
-            if (!(c == first || c == r) && b.st.board(c.col, c.row) != 0)
-                return fail(what + " runs through the tile at " + str(c));
-        GameState want = b.st;
-        want.board(first.col, first.row) = 0;
-        want.board(r.col, r.row) = 0;
-        expect(s.cells == want.cells, what + ": the grid did not lose exactly the two tiles");
-        expect(timer("Timer2").enabled(), what + ": the erase clock is not running");
-        model_.codes[code] -= 2;
-        if (model_.codes[code] == 0) model_.codes.erase(code);
-        model_.linkedWorth += linkScore(pts);
-        model_.pending.push_back({pts, code, 0, 0});
-        for (Cell c : pts) model_.drew(c);
+        note("  link " + str(link.points) + ", worth " + std::to_string(linkScore(link.points)));
+        model_.pending.push_back({link.points, link.code, 0, 0});
+        for (Cell c : link.points) model_.drew(c);
     }
-
     void afterCountdownTick(const Snap& b) {
         ++figures_.ticks1;
-        const GameState& s = st();
-        const Clock& clock = form_->session().clock();
-        expectEq(clock.timeLeft, b.clock.timeLeft - 1, "time after a tick");
-        const auto shown = boxesSince(b);
-        if (clock.timeLeft >= 1) {
-            expectEq(shown.size(), 0u, "boxes shown by a tick");
-            return;
-        }
-        // The time is up.
+        if (form_->session().clock().timeLeft >= 1) return;
+        // The time is up: the board shows blank.
         ++figures_.timeOuts;
         note(std::string("  time-out") + (b.clock.gaveUp == 1 ? " after a give-up" : ""));
         if (b.clock.gaveUp == 1) ++figures_.silentTimeOuts;
-        expectEq(shown.size(), b.clock.gaveUp == 1 ? 0u : 1u, "time-out messages");
-        if (shown.size() == 1)
-            expectEq(shown[0].given, "对不起，时间到了!你的最后" + b.scoreCaption, "the time-out message");
-        expect(!timer("Timer1").enabled(), "the countdown runs on after the time-out");
-        expectEq(s.level, 1, "level after the time-out");
         for (int x = 0; x < kGridCols * kCell; x += 3)
             for (int y = 0; y < kGridRows * kCell; y += 3)
                 if (boardPixel(x, y) != board()->canvas().background())
@@ -438,7 +359,6 @@ private:
                                 std::to_string(y));
         model_.running = false;
         model_.blank = true;
-        model_.level = 1;
         // The board holds nothing now, until the erase of a waiting link.
         model_.drawnCol = model_.drawnRow = -1;
         for (const Model::Pending& p : model_.pending)
@@ -448,15 +368,9 @@ private:
     void afterEraseTick(const Snap& b) {
         ++figures_.ticks2;
         const GameState& s = st();
-        expect(s.pending.empty(), "links left after the erase tick");
-        expect(!timer("Timer2").enabled(), "the erase clock runs on after its tick");
-        int64_t due = 0;
-        for (const Model::Pending& p : model_.pending) due += linkScore(p.points);
-        expectEq(s.score, b.st.score + due, "score after the erase tick");
         bool won = true;
         for (int c = 1; c <= b.st.cols; ++c)
             for (int r = 1; r <= b.st.rows; ++r) won = won && b.st.board(c, r) == 0;
-        const auto shown = boxesSince(b);
         // Every cell of every link is erased, except those a deal has drawn
         // its tiles over since (and those the next level's deal draws over).
         for (const Model::Pending& p : model_.pending)
@@ -468,18 +382,11 @@ private:
                         return fail("the cell " + str(c) + " of the link " + str(p.points) + " is not erased");
             }
         model_.pending.clear();
-        if (!won) {
-            expect(s.cells == b.st.cells && s.level == b.st.level, "the erase tick changed the grid or the level");
-            expectEq(shown.size(), 0u, "boxes shown by an erase tick that left tiles");
-            return;
-        }
+        if (!won) return;
         ++figures_.levelsWon;
         note("  level " + std::to_string(b.st.level) + " won");
-        expectEq(shown.size(), 1u, "level-won messages");
-        if (shown.size() == 1) expectEq(shown[0].given, std::string("哇塞，你过关了耶,真是NB！"), "the level-won message");
-        afterDeal(b.st.score + due, model_.level + 1, "the level won");
+        afterDeal("the level won");
     }
-
     // ---- While a message box is open ----
     void whileBoxOpen() {
         int open = 0;
@@ -503,55 +410,16 @@ private:
     }
 
     // ---- What must always hold ----
+    // The window shows what the session says.
     void checkAll() {
         const GameState& s = st();
-        // The grid: exactly the tiles dealt less the pairs linked; nothing
-        // outside the area of the last deal.
-        std::map<int, int> codes;
-        for (int c = 0; c < kGridCols; ++c)
-            for (int r = 0; r < kGridRows; ++r) {
-                const int code = s.board(c, r);
-                if (code == 0) continue;
-                ++codes[code];
-                if (c < 1 || r < 1 || c > model_.dealtCols || r > model_.dealtRows)
-                    return fail("a tile outside the dealt area at " + str(Cell{c, r}));
-            }
-        if (codes != model_.codes) return fail("the grid holds other tiles than were dealt and not linked");
-        for (auto [code, n] : codes)
-            if (n % 2 != 0) return fail("code " + std::to_string(code) + " occurs an odd number of times");
-        expect(s.cols == model_.cols && s.rows == model_.rows, "the board size is not the difficulty's");
-        expectEq(s.level, model_.level, "level");
-
-        // The selection.
-        if (s.picked != kFalse) {
-            expectEq(s.picked, kTrue, "the selection flag");
-            const Cell p{s.pick(1, 1), s.pick(1, 2)};
-            expect(inPlay(s, p) || model_.blank, "the selected tile " + str(p) + " lies outside the play area");
-            expect(s.board(p.col, p.row) != 0 && s.board(p.col, p.row) == s.pick(1, 0),
-                   "the selected tile " + str(p) + " is not on the board with its code");
-        }
-
-        // Links waiting for their erase.
         expectEq(s.pending.size(), model_.pending.size(), "links waiting");
         expectEq(timer("Timer2").enabled(), !s.pending.empty(), "the erase clock runs exactly while a link waits");
-
-        // The score: what the erased links were worth, never less than before.
-        int64_t waiting = 0;
-        for (const Model::Pending& p : model_.pending) waiting += linkScore(p.points);
-        expect(s.score >= model_.score, "the score went down");
-        expectEq(s.score + waiting, model_.linkedWorth, "score and what waits, against what was linked");
-        model_.score = s.score;
-        expectEq(label("Label3")->caption(), s.score == 0 ? std::string("得分:0") : scoreCaption(s.score), "the score label");
-
-        // The menus and the countdown show the phase of the game.
+        expectEq(label("Label3")->caption(), form_->session().scoreCaption(), "the score label");
         const Phase& ph = form_->session().phase();
         expect(item("pause").enabled() == ph.pause && item("reDo").enabled() == ph.reDo && item("Fail").enabled() == ph.fail &&
                    item("meuOption").enabled() == ph.option && timer("Timer1").enabled() == ph.timer1,
                "the items and the countdown do not show the phase");
-        expectEq(item("meuOption").enabled(), !model_.running, "settings usable exactly while no game runs");
-        expect(model_.dealt || !(item("pause").enabled() || item("reDo").enabled() || item("Fail").enabled() || timer("Timer1").enabled()),
-               "a game command or the countdown is on before the first deal");
-        expect(item("start").enabled(), "the start item is disabled");
 
         // The controls: the tile sheet never shows, the others always do.
         expect(sheet()->isHidden(), "the tile sheet shows");
@@ -564,7 +432,6 @@ private:
         checkImageSizes();
         if (log_.index % 40 == 0) checkShownBoard();
     }
-
     // The board shows the grid: every tile where the grid holds one (and
     // where a waiting link still shows its tiles), erased cells elsewhere in
     // the play area, and no tile outside it. While the board is blank, no
@@ -892,7 +759,6 @@ private:
     test::MonkeyLog log_;
     Model model_;
     Figures figures_;
-    std::vector<std::string> opened_;
     QPoint pressAt_, releaseAt_;
     PictureBox *board_ = nullptr, *bar_ = nullptr, *sheet_ = nullptr;
     std::array<int16_t, kGridCols * kGridRows> noPairIn_{};
