@@ -22,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <malloc.h>
 #include <sstream>
 
 #include "assets/assets.h"
@@ -146,6 +148,7 @@ public:
             }
             if (!log_.failed()) checkAll();
             boxes_.clear();
+            if (log_.index == 1000 || log_.index % 10000 == 0 || log_.index == events_) sampleMemory();
         }
         boxes_.whileOpen = nullptr;
         const Figures& f = figures_;
@@ -156,10 +159,34 @@ public:
             "a box was open\n",
             seed_, f.events, clock.elapsed() / 1000.0, f.deals, f.links, f.levelsWon, f.timeOuts, f.silentTimeOuts,
             f.giveUps, f.boxes, f.mouse, f.menu, f.resizes, f.exits, f.ticks1, f.ticks2, f.dueInBoxes);
+        if (!memory_.empty()) {
+            std::printf("memory (KiB, resident / heap in use) after event");
+            for (const Sample& m : memory_) std::printf(" %llu: %ld / %ld;", m.event, m.rss, m.heap);
+            std::printf(" growth since event %llu: %+ld / %+ld KiB\n", memory_.front().event,
+                        memory_.back().rss - memory_.front().rss, memory_.back().heap - memory_.front().heap);
+        }
         std::fflush(stdout);
     }
 
 private:
+    // The memory as the run goes on, printed with the figures: a long run
+    // shows whether play holds on to anything. It is read with the window
+    // at one size, as its pictures' images are as large as the window, and
+    // once the allocator has given back the pages it keeps free.
+    void sampleMemory() {
+        if (windowClosed_) return;
+        f().showNormal();
+        f().resize(640, 560);
+        QCoreApplication::processEvents();
+        malloc_trim(0);
+        const struct mallinfo2 heap = mallinfo2();
+        long rss = 0;
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmRSS:", 0) == 0) rss = std::stol(line.substr(6));
+        memory_.push_back({log_.index, rss, static_cast<long>((heap.uordblks + heap.hblkhd) / 1024)});
+    }
+
     // ---- Randomness ----
     unsigned below(unsigned n) { return log_.below(n); }
     bool chance(unsigned percent) { return log_.chance(percent); }
@@ -760,6 +787,11 @@ private:
     Model model_;
     Figures figures_;
     QPoint pressAt_, releaseAt_;
+    struct Sample {
+        unsigned long long event;
+        long rss, heap;  // KiB
+    };
+    std::vector<Sample> memory_;
     PictureBox *board_ = nullptr, *bar_ = nullptr, *sheet_ = nullptr;
     std::array<int16_t, kGridCols * kGridRows> noPairIn_{};
 };
