@@ -34,11 +34,6 @@ constexpr unsigned long long kDefaultEvents = 20000;  // the same run, shorter: 
 constexpr unsigned long long kDefaultEvents = 200000;
 #endif
 
-unsigned long long fromEnvironment(const char* name, unsigned long long fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::strtoull(v, nullptr, 10) : fallback;
-}
-
 std::string str(Cell c) { return "(" + std::to_string(c.col) + "," + std::to_string(c.row) + ")"; }
 
 bool inPlay(const GameState& s, Cell c) { return c.col >= 1 && c.col <= s.cols && c.row >= 1 && c.row <= s.rows; }
@@ -349,7 +344,8 @@ private:
 }  // namespace
 
 TEST(SessionMonkey, PlaysByTheRules) {
-    Monkey monkey(fromEnvironment("MEPO_MONKEY_SEED", 1), fromEnvironment("MEPO_MONKEY_EVENTS", kDefaultEvents));
+    Monkey monkey(test::monkeyParameter("MEPO_MONKEY_SEED", 1),
+                  test::monkeyParameter("MEPO_MONKEY_EVENTS", kDefaultEvents));
     monkey.run();
 }
 

@@ -4,12 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 #include <random>
 #include <sstream>
 #include <string>
 
 namespace mepo::test {
+
+// MEPO_MONKEY_SEED or MEPO_MONKEY_EVENTS from the environment, or the run's own.
+inline unsigned long long monkeyParameter(const char* name, unsigned long long fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::strtoull(v, nullptr, 10) : fallback;
+}
 
 class MonkeyLog {
 public:

@@ -48,11 +48,6 @@ constexpr unsigned long long kDefaultEvents = 20000;
 #endif
 constexpr unsigned long long kDefaultSeed = 1;
 
-unsigned long long fromEnvironment(const char* name, unsigned long long fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::strtoull(v, nullptr, 10) : fallback;
-}
-
 // Drops the real ticks of the game's two clocks; the monkey fires them.
 class HandDrivenClocks : public QObject {
 public:
@@ -799,8 +794,8 @@ private:
 }  // namespace
 
 TEST_F(FormTest, MonkeyPlaysByTheRules) {
-    Monkey monkey(form, boxes, [this] { SetUp(); }, fromEnvironment("MEPO_MONKEY_SEED", kDefaultSeed),
-                  fromEnvironment("MEPO_MONKEY_EVENTS", kDefaultEvents));
+    Monkey monkey(form, boxes, [this] { SetUp(); }, test::monkeyParameter("MEPO_MONKEY_SEED", kDefaultSeed),
+                  test::monkeyParameter("MEPO_MONKEY_EVENTS", kDefaultEvents));
     monkey.run();
 }
 
