@@ -45,11 +45,17 @@ protected:
         form = std::make_unique<Form1>(*desktop, Form1::Options{});
         form->show();
         ASSERT_TRUE(settle([&] { return form->isVisible() && form->windowHandle()->isExposed(); }));
+        around = form->size() - form->client()->size();  // the menu bar and the game's own frame
     }
-    // Whole on the output, at the client size of the difficulty.
+    // Whole on the output, at the client size of the difficulty. The game
+    // lays the client out at once; the window follows once it is mapped
+    // afresh.
     void expectShownWhole(Difficulty d, const std::string& step) {
-        EXPECT_TRUE(settle([&] { return form->client()->size() == clientOf(d) && form->windowHandle()->isExposed(); }))
-            << step << ": client " << form->client()->width() << "x" << form->client()->height();
+        EXPECT_TRUE(settle([&] {
+            return form->client()->size() == clientOf(d) && form->size() == clientOf(d) + around &&
+                   form->windowHandle()->isExposed();
+        })) << step << ": client " << form->client()->width() << "x" << form->client()->height() << ", window "
+            << form->width() << "x" << form->height();
         std::string why;
         const auto at = shownOnOutput(*form, &why);
         EXPECT_TRUE(at) << step << ": " << why;
@@ -67,6 +73,7 @@ protected:
     }
     std::unique_ptr<Desktop> desktop = test::makeDesktop();
     std::unique_ptr<Form1> form;
+    QSize around;
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "wayland_placement.h"
 
+#include <QApplication>
 #include <QMainWindow>
+#include <QWindow>
 
 namespace mepo {
 
@@ -17,7 +19,24 @@ void WaylandPlacement::place() {
     }
     // Once the menu that gave the command has quite finished, and never
     // under an open message box; by the request as it stands then.
-    once(remapQueued_, handlers().whenQuiet, [this] { remap(); });
+    once(remapQueued_, handlers().whenQuiet, [this] { remapAfterFrame(); });
+}
+
+void WaylandPlacement::remapAfterFrame() {
+    QWindow* handle = window().windowHandle();
+    if (!handle) {
+        remap();
+        return;
+    }
+    afterFrame_.run(*handle, [this] {
+        // Straight from the event loop: a box opened meanwhile, or a handler
+        // begun, and the remap waits for quiet again.
+        if (handlers().running() || QApplication::activeModalWidget()) {
+            place();
+            return;
+        }
+        handlers().afterThem([this] { remap(); });
+    });
 }
 
 void WaylandPlacement::remap() {

@@ -5,12 +5,14 @@
 // the compositor places it as it places every new window, on the screen,
 // and nothing it had configured for the old window (maximised, full screen,
 // tiled) can contradict the new size. The window blinks once for it, once
-// no handler runs and no message box is open.
+// no handler runs and no message box is open, and once the compositor has
+// answered the window's last frame (after_frame.h).
 #pragma once
 
 #include <memory>
 
 #include "../placement.h"
+#include "after_frame.h"
 
 namespace mepo {
 
@@ -25,7 +27,10 @@ protected:
     void place() override;
 
 private:
+    void remapAfterFrame();
     void remap();
+
+    AfterFrame afterFrame_;
 
     bool remapQueued_ = false;
     int remaps_ = 0;
