@@ -5,10 +5,16 @@
 // (round past the end), and Space or Enter press and release on its cell by
 // the same rules as the mouse. For a player who listens: T says the time
 // left and the score, R and C the cursor's row and column, A what lies
-// around the cursor's cell. Each key's words are in words.h.
+// around the cursor's cell. L tries a pair without leaving the cursor's
+// tile: that tile with the next of its picture, and at the next L with the
+// one after (a mouse player's two clicks, or Space, N and Space and back
+// again). Each key's words are in words.h.
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 #include "game/same_tile.h"
+#include "game/selection.h"
 #include "session.h"
 #include "words.h"
 
@@ -16,7 +22,7 @@ namespace mepo {
 
 namespace {
 
-enum class KeyRole { None, Move, Press, Jump, Status, Read };
+enum class KeyRole { None, Move, Press, Jump, Status, Read, Try };
 
 KeyRole roleOf(std::string_view key) {
     if (key == "Left" || key == "Right" || key == "Up" || key == "Down" || key == "Home" || key == "End")
@@ -25,6 +31,7 @@ KeyRole roleOf(std::string_view key) {
     if (key == "n" || key == "p") return KeyRole::Jump;
     if (key == "t") return KeyRole::Status;
     if (key == "r" || key == "c" || key == "a") return KeyRole::Read;
+    if (key == "l") return KeyRole::Try;
     return KeyRole::None;
 }
 
@@ -88,6 +95,8 @@ bool Session::key(std::string_view name, bool autoRepeat) {
                 for (int r = 1; r <= st_.rows; ++r) codes.push_back(st_.board(at.col, r));
             front_.say(lineWords(codes));
         }
+    } else if (role == KeyRole::Try) {
+        if (!autoRepeat) tryNext(at);
     } else if (!autoRepeat) {
         // Held down, the key presses once; the press and the release are
         // handlers of their own, as the mouse's are.
@@ -95,6 +104,38 @@ bool Session::key(std::string_view name, bool autoRepeat) {
         gate_.after([this, at] { releaseOn(at.col, at.row); });
     }
     return true;
+}
+
+void Session::tryNext(Cell at) {
+    const int code = st_.board(at.col, at.row);
+    std::optional<Cell> to;
+    if (code != 0) {
+        // On from the tile tried last from here, while it is still there.
+        const bool goOn = tried_.from == at && inPlayArea(st_, tried_.to.col, tried_.to.row) &&
+                          st_.board(tried_.to.col, tried_.to.row) == code;
+        to = sameTile(st_, goOn ? tried_.to : at, 1);
+        if (to && *to == at) to = sameTile(st_, at, 1);
+    }
+    if (!to) {
+        front_.say(kNoOtherWords);  // an empty cell, or a lone tile
+        return;
+    }
+    tried_ = {at, *to};
+    // The clicks a mouse player would make, as handlers of their own: let
+    // go of a tile picked elsewhere, pick this one, press the other.
+    std::vector<Cell> clicks;
+    const Cell picked{st_.pick(1, 1), st_.pick(1, 2)};
+    if (st_.picked != kFalse && picked != at) clicks.push_back(picked);
+    if (st_.picked == kFalse || picked != at) clicks.push_back(at);
+    clicks.push_back(*to);
+    for (Cell c : clicks) {
+        gate_.after([this, c, other = *to] {
+            trying_ = other;
+            pressOn(c.col, c.row);
+            releaseOn(c.col, c.row);
+            trying_.reset();
+        });
+    }
 }
 
 void Session::moveCursor(Cell c) {

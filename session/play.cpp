@@ -16,6 +16,7 @@ void Session::start_Click(int /*index*/) {
     // A link still waiting for its erase scores, but its cells now show the
     // new board and are left alone.
     forgetPendingPaint(st_);
+    tried_ = {};
     deal(st_, rng_);
     front_.drawTiles(st_);
     front_.stripeTimeBar();
@@ -77,13 +78,15 @@ void Session::tellRelease(const ReleaseOutcome& out, Cell first, Cell at) {
     case Release::Nothing:
     case Release::RestoreFrame:
         return;
+    // A try by L says only how the pair ended, and where the other tile was
+    // when it linked.
     case Release::Selected:
         front_.board(BoardNews::Selection, at);
-        if (!blank_) front_.say(kPickedWords);
+        if (!blank_ && !trying_) front_.say(kPickedWords);
         return;
     case Release::SameTile:
         front_.board(BoardNews::Selection, first);
-        if (!blank_) front_.say(kUnpickedWords);
+        if (!blank_ && !trying_) front_.say(kUnpickedWords);
         return;
     case Release::OtherPicture:
     case Release::NoPath:
@@ -94,7 +97,7 @@ void Session::tellRelease(const ReleaseOutcome& out, Cell first, Cell at) {
         front_.board(BoardNews::Selection, first);
         front_.board(BoardNews::Linked, first, at);
         // At once: the pair has left the board, though it shows till its erase.
-        if (!blank_) front_.say(kLinkedWords);
+        if (!blank_) front_.say(trying_ ? triedLinkWords(*trying_) : kLinkedWords);
         return;
     }
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -131,6 +132,8 @@ private:
     void releaseOn(int col, int row);
     // What the board's readers are told of a release.
     void tellRelease(const ReleaseOutcome& outcome, Cell first, Cell at);
+    // L on the cursor's tile: the pair with the next tile of its picture.
+    void tryNext(Cell at);
     // The cursor.
     void moveCursor(Cell c);
     void updateShown();
@@ -152,6 +155,12 @@ private:
     bool keyboardLast_ = false;  // a key was pressed after the last press of the pointer
     bool shown_ = false;
     bool blank_ = false;
+    // The pair L tried last (from the cursor's tile, to the other), and
+    // the other tile of a try under way.
+    struct Tried {
+        Cell from, to;
+    } tried_{};
+    std::optional<Cell> trying_;
 };
 
 }  // namespace mepo

@@ -37,6 +37,8 @@ std::string dealWords(int level, Cell cursor, const std::string& picture) {
     return "第" + std::to_string(level) + "关，" + placeWords(cursor) + "，" + picture;
 }
 
+std::string triedLinkWords(Cell other) { return kLinkedWords + "，" + placeWords(other); }
+
 std::string statusWords(const Clock& clock, int64_t score) {
     const std::string time =
         clock.unlimited && clock.timeLeft > 1 ? "不限时" : "剩" + std::to_string(std::max<int>(clock.timeLeft, 0)) + "秒";

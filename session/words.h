@@ -37,6 +37,9 @@ inline const std::string kPickedWords = "选中";
 inline const std::string kUnpickedWords = "取消";
 inline const std::string kRefusedWords = "连不上";
 inline const std::string kLinkedWords = "消除";
+// A pair linked by L, which leaves the cursor where it was: where the other
+// tile was ("消除，3行5列"). A refusal is 连不上, as for a press.
+std::string triedLinkWords(Cell other);
 
 // The time left and the score, asked for at any moment: "剩120秒，40分", or
 // "不限时，40分" for a game without a clock.

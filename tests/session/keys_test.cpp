@@ -140,6 +140,51 @@ TEST(SessionKeys, EachKeySaysWhatItDidAndNoMore) {
     EXPECT_EQ(p.session.cursor(), (Cell{3, 1}));
 }
 
+// L tries the cursor's tile with the next tile of its picture and, at the
+// next L, with the one after; the cursor stays, a refusal leaves nothing
+// picked, and only the outcome is said.
+TEST(SessionKeys, LTriesTheCursorsTileWithEachOtherOfItsPictureInTurn) {
+    Played p;
+    p.session.click(Part::start);
+    p.session.boardFocus(true);
+    p.session.keyboardUsed();
+    GameState& s = p.session.arrange();
+    for (int r = 1; r <= s.rows; ++r)
+        for (int c = 1; c <= s.cols; ++c) s.board(c, r) = 0;
+    s.board(2, 2) = 1;                   // the cursor's tile
+    s.board(6, 5) = 1;                   // next in reading order, walled in:
+    for (Cell w : {Cell{5, 5}, Cell{7, 5}, Cell{6, 4}, Cell{6, 6}}) s.board(w.col, w.row) = 2;
+    s.board(3, 8) = 1;                   // down column 2, then right: links
+    s.board(9, 9) = 3;                   // a lone tile
+    auto said = [&](const char* key) {
+        EXPECT_TRUE(p.session.key(key));
+        return p.front.words.back();
+    };
+    keys(p.session, {"Right", "Down"});
+    // A tile picked elsewhere is let go, silently.
+    keys(p.session, {"Right", "Right", "Right", "Down", "Down", "Down", "space"});
+    EXPECT_EQ(p.front.words.back(), "选中");
+    keys(p.session, {"Up", "Up", "Up", "Left", "Left", "Left"});
+    const size_t before = p.front.words.size();
+    EXPECT_EQ(said("l"), "连不上");
+    EXPECT_EQ(p.front.words.size(), before + 1);
+    EXPECT_EQ(p.session.cursor(), (Cell{2, 2}));
+    EXPECT_EQ(p.st().picked, kFalse);
+    EXPECT_EQ(s.board(6, 5), 1);
+    EXPECT_EQ(said("l"), "消除，8行3列");
+    EXPECT_EQ(p.session.cursor(), (Cell{2, 2}));
+    EXPECT_EQ(s.board(2, 2), 0);
+    EXPECT_EQ(s.board(3, 8), 0);
+    EXPECT_EQ(s.board(6, 5), 1);
+    EXPECT_EQ(said("l"), "没有");  // now an empty cell
+    p.session.tick(TimerId::Timer2);
+    EXPECT_GT(p.st().score, 0);
+    keys(p.session, {"End", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Left", "Left", "Left"});
+    EXPECT_EQ(p.session.cursor(), (Cell{9, 9}));
+    EXPECT_EQ(said("l"), "没有");  // no other tile of its picture
+    EXPECT_EQ(p.st().picked, kFalse);
+}
+
 TEST(SessionKeys, AfterATimeOutTheBoardIsBlankForTheKeysButT) {
     Played p;
     p.session.click(Part::start);
@@ -151,7 +196,7 @@ TEST(SessionKeys, AfterATimeOutTheBoardIsBlankForTheKeysButT) {
     EXPECT_FALSE(p.session.cursorShown());
     const GameState before = p.st();
     const size_t said = p.front.words.size();
-    keys(p.session, {"Right", "space", "n", "Down", "End"});
+    keys(p.session, {"Right", "space", "n", "l", "Down", "End"});
     EXPECT_EQ(p.session.cursor(), (Cell{1, 1}));
     EXPECT_EQ(p.st().picked, before.picked);
     EXPECT_EQ(p.front.words.size(), said);

@@ -252,7 +252,7 @@ private:
 
     bool key() {
         static const char* const names[] = {"Left", "Right", "Up", "Down", "Home", "End", "space", "Return",
-                                            "Enter", "n", "p", "t", "x", "F10"};
+                                            "Enter", "n", "p", "t", "r", "c", "a", "l", "x", "F10"};
         const char* k = names[below(std::size(names))];
         note(std::string("key ") + k);
         ++figures_.keys;
