@@ -20,7 +20,7 @@ from player import Heard  # noqa: E402
 PICTURES = game.pictures()[1:13]
 # Orca's echo of the keys it echoes by default: letters and Space, not the
 # arrows, Home or End.
-ECHOED = {"n": "n ", "p": "p ", "t": "t ", "r": "r ", "c": "c ", "a": "a ", "space": "space "}
+ECHOED = {"n": "n ", "p": "p ", "t": "t ", "r": "r ", "c": "c ", "a": "a ", "l": "l ", "space": "space "}
 
 
 class StandIn:
@@ -31,6 +31,7 @@ class StandIn:
         self.grid, self.echo, self.most = dict(grid), echo, keys
         self.cols, self.rows = game.LEVEL_1
         self.cursor, self.picked, self.ended = (1, 1), None, None
+        self.tried = None  # L's last pair: (from, to)
         self.keys = self.pairs = self.refusals = self.empty_picks = 0
         self.heard = []
 
@@ -61,25 +62,46 @@ class StandIn:
         if action == "time":
             return self.said(lines + [f"剩100秒，{self.pairs * 10}分"])
         if self.name(self.cursor) == game.EMPTY:
+            if action == "try":
+                return self.said(lines + ["没有"])
             self.empty_picks += 1
             return self.said(lines)
+        if action == "try":
+            return self.said(lines + self.try_next())
         if self.picked is None:
             self.picked = self.cursor
             return self.said(lines + ["选中"])
         a, self.picked = self.picked, None
         if a == self.cursor:
             return self.said(lines + ["取消"])
+        return self.said(lines + self.pair(a, self.cursor, "消除"))
+
+    def pair(self, a, b, linked):
+        """The words of a pair pressed: refused, or linked (those words) and
+        gone, with the level's end when it was the last."""
         board = Board(self.cols, self.rows, [c for c, code in self.grid.items() if code == 0])
-        if self.grid[a] != self.grid[self.cursor] or not board.links(a, self.cursor):
+        if self.grid[a] != self.grid[b] or not board.links(a, b):
             self.refusals += 1
-            return self.said(lines + ["连不上"])
-        self.grid[a] = self.grid[self.cursor] = 0
+            return ["连不上"]
+        self.grid[a] = self.grid[b] = 0
         self.pairs += 1
-        lines.append("消除")
         if not any(self.grid.values()):
             self.ended = "cleared"
-            lines.append("哇塞，你过关了耶,真是NB！")
-        return self.said(lines)
+            return [linked, "哇塞，你过关了耶,真是NB！"]
+        return [linked]
+
+    def try_next(self):
+        """L: the cursor's tile with the next of its picture after the one
+        tried last from it, round past the end."""
+        a, code = self.cursor, self.grid[self.cursor]
+        after = self.tried[1] if self.tried and self.tried[0] == a and self.grid[self.tried[1]] == code else a
+        order = [(c, r) for r in range(1, self.rows + 1) for c in range(1, self.cols + 1)]
+        i = order.index(after)
+        b = next((cell for cell in order[i + 1:] + order[:i + 1] if cell != a and self.grid[cell] == code), None)
+        if b is None:
+            return ["没有"]
+        self.tried, self.picked = (a, b), None
+        return self.pair(a, b, f"消除，{b[1]}行{b[0]}列")
 
     def listen(self, seconds):
         return self.said([])

@@ -18,7 +18,10 @@ level, place and picture (第1关，1行1列，鲸鱼); a step the picture it
 reaches (鲸鱼), or 边 at the edge; Home and End the column and picture
 (12列，企鹅); N and P the place alone (3行5列), or 没有; R and C the row or
 column (鲸鱼、空3、企鹅); A the ways round the cursor (上企鹅，下空2鲸鱼，
-左到边，右空到边); a press 选中, 消除, 连不上 or 取消; T 剩120秒，40分.
+左到边，右空到边); a press 选中, 消除, 连不上 or 取消; L, which tries the
+cursor's tile with the next of its picture (the one after the last it
+tried from there) and leaves the cursor, 连不上, or 消除 with the other
+tile's place (消除，3行5列), or 没有; T 剩120秒，40分.
 
 A cell is (col, row) from (1, 1). A picture is its Chinese name; an empty
 cell is EMPTY."""
@@ -43,6 +46,7 @@ KEYS = {
     "left": "Left", "right": "Right", "up": "Up", "down": "Down",
     "home": "Home", "end": "End", "next": "n", "previous": "p",
     "press": "space", "time": "t", "row": "r", "column": "c", "around": "a",
+    "try": "l",
 }
 MOVES = ("left", "right", "up", "down", "home", "end", "next", "previous")
 READS = ("row", "column", "around")
@@ -165,6 +169,7 @@ class Facts:
     linked: bool = False
     refused: bool = False
     unpicked: bool = False
+    other: tuple = None
     told_time: bool = False
     seconds_left: int = None
     score: int = None
@@ -176,6 +181,7 @@ class Facts:
         return self.here
 
 
+TRIED = re.compile(r"消除，(\d+)行(\d+)列")  # a pair L linked
 DEAL = re.compile(r"第\d+关，(\d+)行(\d+)列，(.+)")
 PLACE = re.compile(r"(\d+)行(\d+)列")
 PLACED = re.compile(r"(\d+)行(\d+)列，(.+)")  # the first key after the pointer
@@ -225,7 +231,10 @@ def read(lines, cols):
     facts, kinds = Facts(), [None] * len(lines)
     for i, line in enumerate(lines):
         word = _word(line)
-        if m := DEAL.fullmatch(word):
+        if m := TRIED.fullmatch(word):
+            kinds[i] = "link"
+            facts.linked, facts.other = True, (int(m.group(2)), int(m.group(1)))
+        elif m := DEAL.fullmatch(word):
             kinds[i] = "deal"
             facts.at, facts.here = (int(m.group(2)), int(m.group(1))), m.group(3)
         elif m := PLACED.fullmatch(word):
@@ -280,6 +289,8 @@ def answered(action, facts):
         return facts.at is not None or facts.none
     if action in MOVES:
         return facts.here is not None or facts.edge
+    if action == "try":
+        return facts.linked or facts.refused or facts.none
     if action == "press":
         return facts.picked or facts.linked or facts.refused or facts.unpicked
     if action == "time":

@@ -199,6 +199,29 @@ for k, words in (("r", line_words([name(i, r) for i in range(1, cols + 1)])),
     key(k)
     ear.expect(spoken(words), mark)
 
+# L: the pair of the cursor's tile and the next of its picture, the cursor
+# left where it is. Two tiles of a picture on the top or bottom row, with no
+# other of it between them, are the next of each other and link round the
+# ring: L says the link and where the other tile was.
+def next_on_edge():
+    for r in (1, rows):
+        for c in range(1, cols + 1):
+            if name(c, r) == "空":
+                continue
+            for k in range(c + 1, cols + 1):
+                if name(k, r) == name(c, r):
+                    return (c, r), (k, r)
+    fail(f"no two tiles of a picture on the top or bottom row: {grid}")
+
+
+a, b = next_on_edge()
+go(*a)
+mark = ear.mark()
+key("l")
+ear.expect(spoken(f"消除，{place(*b)}"), mark)
+for c, r in (a, b):
+    grid[r - 1][c - 1] = "空"
+
 # T: the time left and the score, whenever asked.
 mark = ear.mark()
 key("t")
@@ -209,7 +232,7 @@ ear.expect(r"剩\d+秒，\d+分\.?", mark)
 mark = ear.expect(r"对不起，时间到了!你的最后分数:\d+\.?", ear.mark(), 90)
 key("Return")
 wait_for("the message closed", lambda: not find(app, pyatspi.ROLE_ALERT, None, any_name=True), 20)
-key("Right", "space", "n", "Down", "r", "t")
+key("Right", "space", "n", "l", "Down", "r", "t")
 # T still answers; nothing before it named a picture.
 end = ear.expect(r"剩\d+秒，\d+分\.?", mark + 1)
 named = [line for line in ear.lines[mark + 1:end] if line.rstrip(".") in PICTURES or "、" in line]

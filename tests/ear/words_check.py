@@ -55,6 +55,11 @@ check("around placed", game.cells_of("around", facts, (1, 5), 12, 10),
 for words, outcome in (("选中", "picked"), ("消除", "linked"), ("连不上", "refused"), ("取消", "unpicked")):
     facts, kinds = game.read(["space ", words], 12)
     check(words, (getattr(facts, outcome), game.answered("press", facts)), (True, True))
+# L: 连不上, or 消除 and where the other tile was, the cursor left where it is.
+facts, kinds = game.read(["l ", "消除，3行5列"], 12)
+check("L linked", (facts.linked, facts.other, facts.at, kinds[1], game.answered("try", facts)),
+      (True, (5, 3), None, "link", True))
+check("L refused", game.answered("try", game.read(["l ", "连不上"], 12)[0]), True)
 check("a press unanswered", game.answered("press", game.read(["space "], 12)[0]), False)
 facts, _ = game.read(["t ", "剩161秒，20分"], 12)
 check("T", (facts.seconds_left, facts.score), (161, 20))
